@@ -1,0 +1,17 @@
+#include "app/ErrorTrap.h"
+
+#include "app/Platform.h"
+
+#include <exception>
+
+bool ErrorTrap::operator()(const std::function<void()> &step)
+{
+    try {
+        step();
+        return true;
+    } catch (const std::exception &e) {
+        ++m_failures;
+        m_platform.messageBox(QString::fromUtf8(e.what()));
+    }
+    return false;
+}

@@ -1,0 +1,216 @@
+#include "app/frmShell.h"
+
+#include "app/ErrorTrap.h"
+#include "app/DayIcon.h"
+#include "app/Module1.h"
+#include "app/Platform.h"
+#include "data/CalendarDate.h"
+#include "data/CalendarVariant.h"
+#include "data/DayRecord.h"
+#include "data/VariantColumns.h"
+#include "windows/Form2.h"
+
+#include <QAction>
+
+namespace {
+
+const QStringList MenuCaptions = {
+    QStringLiteral("Feastbook "), QStringLiteral("Comment"), QStringLiteral("Search"), QStringLiteral("Help"),
+    QStringLiteral("About"),      QStringLiteral("-"),       QStringLiteral("Exit")};
+
+} // namespace
+
+frmShell::frmShell(Module1 &module, QObject *parent)
+    : QObject(parent), m(module), m_platform(module.platform())
+{
+    mnuPop.setTitle(QStringLiteral("Popup1"));
+    for (int index = 0; index < MenuCaptions.size(); ++index) {
+        if (index == MenuSeparator) {
+            mnuPop.addSeparator();
+            continue;
+        }
+        QAction *action = mnuPop.addAction(MenuCaptions.at(index));
+        connect(action, &QAction::triggered, this, [this, index] { mnuPop_Click(index); });
+    }
+    m_platform.setTrayMenu(&mnuPop);
+    m_platform.setTrayMessageHandler([this](int message) { Form_MouseMove(message); });
+
+    Timer1.setInterval(1000);
+    connect(&Timer1, &QTimer::timeout, this, &frmShell::Timer1_Timer);
+    Timer1.start();
+}
+
+frmShell::~frmShell()
+{
+    if (m_iconAdded)
+        m_platform.trayDelete();
+}
+
+QDate frmShell::today() const
+{
+    return m_platform.now().date();
+}
+
+bool frmShell::Form_Load()
+{
+    ErrorTrap trap(m_platform);
+    trap([&] { LastTickDate = today(); });
+    trap([&] {
+        GetDataSistem();
+        SetIcon();
+    });
+    trap([&] { m_tray.hIcon = m.DayOfMonthText.toInt(); });
+
+    // Without its calendar the program has nothing to show: one report, then the end.
+    const bool usable = trap([&] { m.CalendarDb = CalendarDatabase::open(CalendarFileName); })
+                        && trap([&] { m.CalendarRs = m.CalendarDb->openTable(CalendarTableName); });
+    if (!usable)
+        return false;
+
+    trap([&] {
+        m.CalendarVariant = m_platform.getSetting(SettingsKey::App, SettingsKey::Section, SettingsKey::Key, QString());
+        if (m.CalendarVariant.isEmpty())
+            m.CalendarVariant = Variant::Universal; // not written back: the store stays as it was
+    });
+    trap([&] { walkForToday(true); });
+    findLastAndTodayRows();
+    // The grid of the main window reads TodayRowId and LastRowId when it loads.
+    trap([&] { m.windows().window<Form2>().setWindowTitle(QStringLiteral("Feastbook")); });
+    trap([&] {
+        m_platform.trayAdd(m_icon, m_tray.shownTip());
+        m_iconAdded = true;
+        m_sentToTray = m_tray;
+    });
+    m_loaded = true;
+    return true;
+}
+
+short frmShell::GetDataSistem()
+{
+    m.DayOfMonthText = today().toString(QStringLiteral("dd/MM/yyyy")).left(2);
+    return 0;
+}
+
+short frmShell::SetIcon()
+{
+    m_icon = dayPicture(m.DayOfMonthText.toInt());
+    return 0;
+}
+
+const QIcon &frmShell::dayPicture(int day)
+{
+    QIcon &picture = Picture2.at(day);
+    if (picture.isNull())
+        picture = DayIcon::make(day);
+    return picture;
+}
+
+void frmShell::applyTooltipRule()
+{
+    if (const auto text = VariantColumns::event(*m.CalendarRs, m.CalendarVariant))
+        m_tray.szTip = TrayIconData::tipField(*text);
+}
+
+// Walks the shared cursor from its first row; each row dated today sets the tip. At start-up
+// the walk stops at the first match, at a change of date it visits every row.
+void frmShell::walkForToday(bool stopAtMatch)
+{
+    CalendarCursor &rs = *m.CalendarRs;
+    const QDateTime todayValue = CalendarDate::dateValue(today());
+    for (rs.MoveFirst(); !rs.isEOF(); rs.MoveNext()) {
+        if (rs.date(QStringLiteral("Data")) != todayValue)
+            continue;
+        applyTooltipRule();
+        if (stopAtMatch)
+            return;
+    }
+}
+
+void frmShell::findLastAndTodayRows()
+{
+    ErrorTrap trap(m_platform);
+    CalendarCursor &rs = *m.CalendarRs;
+    trap([&] {
+        rs.MoveLast();
+        m.LastRowId = toRowNumber(rs.integer(QStringLiteral("ID")));
+    });
+    trap([&] {
+        // Counts calendar days, so a time of day stored with the date does not matter here.
+        const QDate day = today();
+        rs.MoveFirst();
+        while (!rs.isEOF() && CalendarDate::daysBetween(rs.date(QStringLiteral("Data")), day) != 0)
+            rs.MoveNext();
+        if (!rs.isEOF())
+            m.TodayRowId = toRowNumber(rs.integer(QStringLiteral("ID")));
+    });
+}
+
+void frmShell::Timer1_Timer()
+{
+    // A message box opened by a handler runs its own event loop; the tick must not run inside
+    // start-up or inside another tick.
+    if (!m_loaded || m_inTick)
+        return;
+    m_inTick = true;
+    ErrorTrap trap(m_platform);
+    trap([&] {
+        const QDate day = today();
+        if (day != LastTickDate) { // midnight, or the clock was set back or forward
+            LastTickDate = day;
+            walkForToday(false);
+        }
+    });
+    trap([&] {
+        GetDataSistem();
+        SetIcon();
+    });
+    trap([&] {
+        m_tray.hIcon = m.DayOfMonthText.toInt();
+        handToTray();
+    });
+    m_inTick = false;
+}
+
+// The tray is told only about changes: a once-a-second update of an unchanged icon is wasted
+// work on a desktop tray.
+void frmShell::handToTray()
+{
+    if (!m_iconAdded || m_tray == m_sentToTray)
+        return;
+    m_platform.trayModify(m_icon, m_tray.shownTip());
+    m_sentToTray = m_tray;
+}
+
+void frmShell::Form_MouseMove(int message)
+{
+    ErrorTrap trap(m_platform);
+    if (message == TrayMessage::LeftDown) {
+        trap([&] { m.windows().show<Form2>(); });
+    } else if (message == TrayMessage::RightUp) {
+        trap([&] { m_platform.popupMenu(mnuPop); });
+    }
+    // Everything else (moves, releases of the left button, presses of the right one, double
+    // clicks) is ignored: the second press of a double click must not open a window again.
+}
+
+void frmShell::mnuPop_Click(int index)
+{
+    ErrorTrap trap(m_platform);
+    switch (index) {
+    case MenuMain:
+        trap([&] { m.windows().show<Form2>(); });
+        break;
+    case MenuHelp:
+        trap([&] { m_platform.launchHelp(HelpWindowStyle::Normal); });
+        break;
+    case MenuExit:
+        trap([&] {
+            m_platform.trayDelete();
+            m_iconAdded = false;
+        });
+        m_platform.endProcess(0);
+        break;
+    default:
+        break; // the commentary, search and about windows are wired as they arrive
+    }
+}

@@ -1,0 +1,68 @@
+#pragma once
+
+#include "app/TrayIconData.h"
+
+#include <QDate>
+#include <QIcon>
+#include <QMenu>
+#include <QObject>
+#include <QTimer>
+#include <array>
+
+class Module1;
+class Platform;
+
+// The program's hidden owner: it runs start-up, owns the tray icon, its menu and the
+// one-second timer that keeps the icon and its tip on today.
+class frmShell : public QObject
+{
+    Q_OBJECT
+
+public:
+    // Menu entries, by their index in the tray menu.
+    enum MenuIndex { MenuMain = 0, MenuComment, MenuSearch, MenuHelp, MenuAbout, MenuSeparator, MenuExit };
+
+    explicit frmShell(Module1 &module, QObject *parent = nullptr);
+    // Removes the tray icon if it is still there.
+    ~frmShell() override;
+
+    // The start-up sequence. Returns false when the calendar database cannot be used; that
+    // has been reported once and the program should end with status 1.
+    bool Form_Load();
+
+    // Sets DayOfMonthText to today's day of the month, "01" to "31".
+    short GetDataSistem();
+    // The icon becomes the picture of day DayOfMonthText.
+    short SetIcon();
+
+    void Timer1_Timer();
+    // Decodes a mouse message from the tray icon.
+    void Form_MouseMove(int message);
+    void mnuPop_Click(int index);
+
+    const TrayIconData &trayIconData() const { return m_tray; }
+    QDate LastTickDate;
+    QMenu &menu() { return mnuPop; }
+    const QIcon &icon() const { return m_icon; }
+    // The picture of day 1..31, drawn on first use.
+    const QIcon &dayPicture(int day);
+
+private:
+    void applyTooltipRule();
+    void walkForToday(bool stopAtMatch);
+    void findLastAndTodayRows();
+    void handToTray();
+    QDate today() const;
+
+    Module1 &m;
+    Platform &m_platform;
+    TrayIconData m_tray;
+    TrayIconData m_sentToTray; // what the tray last received, so unchanged ticks send nothing
+    bool m_iconAdded = false;
+    bool m_loaded = false;
+    bool m_inTick = false;
+    QIcon m_icon;
+    std::array<QIcon, 32> Picture2; // index 1..31
+    QMenu mnuPop;
+    QTimer Timer1;
+};

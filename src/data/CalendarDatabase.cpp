@@ -1,0 +1,34 @@
+#include "data/CalendarDatabase.h"
+
+#include "data/DataError.h"
+#include "data/DatabaseFormat.h"
+#include "data/SqliteDatabase.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+std::unique_ptr<CalendarDatabase> CalendarDatabase::open(const QString &path)
+{
+    const QFileInfo info(path);
+    const QString name = info.fileName();
+    if (!info.exists())
+        throw DatabaseUnusable(QStringLiteral("%1 was not found in %2.")
+                                   .arg(name, QDir::toNativeSeparators(info.absolutePath())));
+    QFile file(path);
+    if (info.isDir() || !file.open(QIODevice::ReadOnly))
+        throw DatabaseUnusable(QStringLiteral("%1 cannot be read: %2.")
+                                   .arg(name, info.isDir() ? QStringLiteral("it is a folder") : file.errorString()));
+    const QByteArray head = file.read(100);
+    file.close();
+
+    switch (detectDatabaseFormat(head)) {
+    case DatabaseFormat::SQLite:
+        return std::make_unique<SqliteDatabase>(path);
+    case DatabaseFormat::Access:
+        throw DatabaseUnusable(QStringLiteral("%1 is an Access database; reading Access files is not supported yet.").arg(name));
+    case DatabaseFormat::Unknown:
+        break;
+    }
+    throw DatabaseUnusable(QStringLiteral("%1 is not a calendar database.").arg(name));
+}

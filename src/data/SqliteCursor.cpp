@@ -1,0 +1,135 @@
+#include "data/SqliteCursor.h"
+
+#include "data/CalendarDate.h"
+#include "data/DataError.h"
+
+#include <sqlite3.h>
+
+namespace {
+
+QString quotedIdentifier(const QString &name)
+{
+    QString quoted = name;
+    quoted.replace(u'"', QLatin1String("\"\""));
+    return u'"' + quoted + u'"';
+}
+
+} // namespace
+
+SqliteCursor::SqliteCursor(sqlite3 *db, const QString &table) : m_db(db), m_table(table)
+{
+    // SQLite matches table names without regard to case, as the calendar's readers expect.
+    const QString source = QStringLiteral("SELECT * FROM %1 ORDER BY rowid").arg(quotedIdentifier(table));
+    m_forward = prepare(source);
+    m_last = prepare(QStringLiteral("SELECT * FROM %1 ORDER BY rowid DESC LIMIT 1").arg(quotedIdentifier(table)));
+    const int count = sqlite3_column_count(m_forward);
+    for (int i = 0; i < count; ++i)
+        m_columns.insert(QString::fromUtf8(sqlite3_column_name(m_forward, i)).toLower(), i);
+    MoveFirst();
+}
+
+SqliteCursor::~SqliteCursor()
+{
+    sqlite3_finalize(m_forward);
+    sqlite3_finalize(m_last);
+}
+
+sqlite3_stmt *SqliteCursor::prepare(const QString &sql)
+{
+    sqlite3_stmt *statement = nullptr;
+    if (sqlite3_prepare_v2(m_db, sql.toUtf8().constData(), -1, &statement, nullptr) != SQLITE_OK) {
+        sqlite3_finalize(statement);
+        throw DataError(QString::fromUtf8(sqlite3_errmsg(m_db)) + u'.');
+    }
+    return statement;
+}
+
+bool SqliteCursor::step(sqlite3_stmt *statement)
+{
+    const int rc = sqlite3_step(statement);
+    if (rc == SQLITE_ROW)
+        return true;
+    if (rc == SQLITE_DONE)
+        return false;
+    m_current = nullptr;
+    throw DataError(QStringLiteral("The table %1 cannot be read: %2.")
+                        .arg(m_table, QString::fromUtf8(sqlite3_errmsg(m_db))));
+}
+
+void SqliteCursor::MoveFirst()
+{
+    sqlite3_reset(m_last);
+    sqlite3_reset(m_forward);
+    m_current = step(m_forward) ? m_forward : nullptr;
+}
+
+void SqliteCursor::MoveNext()
+{
+    if (!m_current)
+        throw DataError(QStringLiteral("No current record."));
+    if (m_current == m_last) {
+        // The last row has no successor: moving on from it passes the end.
+        sqlite3_reset(m_last);
+        m_current = nullptr;
+        return;
+    }
+    m_current = step(m_forward) ? m_forward : nullptr;
+}
+
+void SqliteCursor::MoveLast()
+{
+    sqlite3_reset(m_forward);
+    sqlite3_reset(m_last);
+    if (!step(m_last)) {
+        m_current = nullptr;
+        throw DataError(QStringLiteral("No current record: the table %1 is empty.").arg(m_table));
+    }
+    m_current = m_last;
+}
+
+bool SqliteCursor::isEOF() const
+{
+    return m_current == nullptr;
+}
+
+int SqliteCursor::valueIndex(const QString &column) const
+{
+    if (!m_current)
+        throw DataError(QStringLiteral("No current record."));
+    const auto found = m_columns.constFind(column.toLower());
+    if (found == m_columns.constEnd())
+        throw DataError(QStringLiteral("The table %1 has no column %2.").arg(m_table, column));
+    if (sqlite3_column_type(m_current, *found) == SQLITE_NULL)
+        throw DataError(QStringLiteral("Invalid use of Null: the column %1 holds no value.").arg(column));
+    return *found;
+}
+
+QString SqliteCursor::text(const QString &column) const
+{
+    const int i = valueIndex(column);
+    const auto *bytes = reinterpret_cast<const char *>(sqlite3_column_text(m_current, i));
+    return QString::fromUtf8(bytes, sqlite3_column_bytes(m_current, i));
+}
+
+qint64 SqliteCursor::integer(const QString &column) const
+{
+    const int i = valueIndex(column);
+    if (sqlite3_column_type(m_current, i) == SQLITE_INTEGER)
+        return sqlite3_column_int64(m_current, i);
+    bool ok = false;
+    const qint64 value = text(column).trimmed().toLongLong(&ok);
+    if (!ok)
+        throw DataError(QStringLiteral("Type mismatch: the column %1 holds \"%2\", not a whole number.")
+                            .arg(column, text(column)));
+    return value;
+}
+
+QDateTime SqliteCursor::date(const QString &column) const
+{
+    const QString value = text(column);
+    try {
+        return CalendarDate::parse(value);
+    } catch (const DataError &) {
+        throw DataError(QStringLiteral("Type mismatch: the column %1 holds \"%2\", not a date.").arg(column, value));
+    }
+}

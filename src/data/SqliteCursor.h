@@ -1,0 +1,43 @@
+#pragma once
+
+#include "data/CalendarCursor.h"
+
+#include <QHash>
+
+struct sqlite3;
+struct sqlite3_stmt;
+
+// Walks a table in rowid order with one statement; the last row is reached with a second
+// statement so that MoveLast does not have to step through the whole table.
+class SqliteCursor : public CalendarCursor
+{
+public:
+    // Throws DataError when the statements cannot be prepared.
+    SqliteCursor(sqlite3 *db, const QString &table);
+    ~SqliteCursor() override;
+    SqliteCursor(const SqliteCursor &) = delete;
+    SqliteCursor &operator=(const SqliteCursor &) = delete;
+
+    void MoveFirst() override;
+    void MoveNext() override;
+    void MoveLast() override;
+    bool isEOF() const override;
+
+    QString text(const QString &column) const override;
+    qint64 integer(const QString &column) const override;
+    QDateTime date(const QString &column) const override;
+
+private:
+    sqlite3_stmt *prepare(const QString &sql);
+    bool step(sqlite3_stmt *statement);
+    // Index of a column of the current row; throws when there is no current row, no such
+    // column, or the value is NULL.
+    int valueIndex(const QString &column) const;
+
+    sqlite3 *m_db;
+    QString m_table;
+    sqlite3_stmt *m_forward = nullptr;
+    sqlite3_stmt *m_last = nullptr;
+    sqlite3_stmt *m_current = nullptr; // the statement holding the current row; null past the end
+    QHash<QString, int> m_columns;    // lower-case column name -> index
+};

@@ -1,0 +1,56 @@
+#include "data/SqliteDatabase.h"
+
+#include "data/DataError.h"
+#include "data/SqliteCursor.h"
+
+#include <QFileInfo>
+#include <sqlite3.h>
+
+SqliteDatabase::SqliteDatabase(const QString &path) : m_fileName(QFileInfo(path).fileName())
+{
+    const int rc = sqlite3_open_v2(QFile::encodeName(path).constData(), &m_db,
+                                   SQLITE_OPEN_READONLY, nullptr);
+    if (rc != SQLITE_OK) {
+        const QString why = m_db ? QString::fromUtf8(sqlite3_errmsg(m_db))
+                                 : QString::fromUtf8(sqlite3_errstr(rc));
+        sqlite3_close(m_db);
+        m_db = nullptr;
+        throw DatabaseUnusable(QStringLiteral("%1 cannot be opened: %2.").arg(m_fileName, why));
+    }
+    try {
+        checkIntegrity();
+    } catch (...) {
+        sqlite3_close(m_db);
+        throw;
+    }
+}
+
+SqliteDatabase::~SqliteDatabase()
+{
+    sqlite3_close(m_db);
+}
+
+// A truncated or damaged file is refused at once rather than failing row by row later.
+void SqliteDatabase::checkIntegrity()
+{
+    sqlite3_stmt *check = nullptr;
+    int rc = sqlite3_prepare_v2(m_db, "PRAGMA quick_check(1)", -1, &check, nullptr);
+    QString verdict;
+    if (rc == SQLITE_OK && (rc = sqlite3_step(check)) == SQLITE_ROW)
+        verdict = QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_column_text(check, 0)));
+    else
+        verdict = QString::fromUtf8(sqlite3_errmsg(m_db));
+    sqlite3_finalize(check);
+    if (verdict != QLatin1String("ok"))
+        throw DatabaseUnusable(QStringLiteral("%1 is damaged: %2.").arg(m_fileName, verdict));
+}
+
+std::unique_ptr<CalendarCursor> SqliteDatabase::openTable(const QString &table)
+{
+    try {
+        return std::make_unique<SqliteCursor>(m_db, table);
+    } catch (const DataError &e) {
+        throw DatabaseUnusable(QStringLiteral("%1 holds no usable table %2: %3")
+                                   .arg(m_fileName, table, QString::fromStdString(e.what())));
+    }
+}

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "app/Module1.h"
+#include "app/frmShell.h"
+#include "support/FakePlatform.h"
+#include "support/TestDatabase.h"
+
+#include <memory>
+
+// The resident program on fakes: a current folder of its own holding feastbook.mdb, a fake
+// desktop, the process-wide state and the hidden shell window.
+struct ShellHarness
+{
+    ScopedCurrentFolder folder;
+    FakePlatform platform;
+    Module1 module{platform};
+    std::unique_ptr<frmShell> shell = std::make_unique<frmShell>(module);
+
+    QString databasePath() const { return folder.file(CalendarFileName); }
+    void writeDays(const std::vector<TestDay> &rows) { TestDatabase::write(databasePath(), rows); }
+    void setVariant(const QString &value)
+    {
+        platform.settings.insert(SettingsKey::App + u'/' + SettingsKey::Section + u'/' + SettingsKey::Key, value);
+    }
+    bool load() { return shell->Form_Load(); }
+    int trayIconDataDay() const { return shell->trayIconData().hIcon; }
+};

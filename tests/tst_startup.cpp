@@ -1,0 +1,225 @@
+// Start-up, the stored variant, today's row and the last row, and the ways it ends.
+#include "data/CalendarVariant.h"
+#include "support/ShellHarness.h"
+#include "windows/Form2.h"
+
+#include <QCryptographicHash>
+#include <QFile>
+#include <QtTest>
+
+namespace {
+
+const QDate Today(2001, 4, 16);
+
+QByteArray fileHash(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha256);
+}
+
+} // namespace
+
+class TestStartup : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void storedVariantDecidesTheTip_data();
+    void storedVariantDecidesTheTip();
+    void findsTodayAndTheLastRow_data();
+    void findsTodayAndTheLastRow();
+    void emptyTableIsReportedOnceAndTheProgramStays();
+    void unusableDatabaseEndsStartUpAfterOneReport_data();
+    void unusableDatabaseEndsStartUpAfterOneReport();
+    void mainWindowIsLoadedHiddenBeforeTheIconIsAdded();
+    void exitRemovesTheIconBeforeTheProcessEnds();
+    void databaseFileIsNeverWritten();
+};
+
+void TestStartup::storedVariantDecidesTheTip_data()
+{
+    QTest::addColumn<bool>("stored");
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<QString>("variant");
+    QTest::addColumn<QString>("tip");
+
+    QTest::newRow("missing") << false << "" << "Universal" << "Saint Drogo";
+    QTest::newRow("empty") << true << "" << "Universal" << "Saint Drogo";
+    QTest::newRow("SUA") << true << "SUA" << "SUA" << "Saint Drogo of the USA";
+    QTest::newRow("unknown value kept") << true << "xyz" << "xyz" << "";
+    QTest::newRow("case matters") << true << "sua" << "sua" << "";
+}
+
+void TestStartup::storedVariantDecidesTheTip()
+{
+    QFETCH(bool, stored);
+    QFETCH(QString, value);
+    ShellHarness h;
+    h.platform.clock = QDateTime(Today, QTime(8, 0));
+    auto rows = TestDatabase::days(Today.addDays(-3), 7);
+    rows[3].evenimentUniv = QStringLiteral("Saint Drogo");
+    rows[3].evenimentSUA = QStringLiteral("Saint Drogo of the USA");
+    h.writeDays(rows);
+    if (stored)
+        h.setVariant(value);
+    const auto before = h.platform.settings;
+
+    QVERIFY(h.load());
+    QTEST(h.module.CalendarVariant, "variant");
+    QCOMPARE(h.platform.settings, before); // the fallback is never written back
+    QCOMPARE(h.platform.settingWrites, 0);
+    QCOMPARE(h.platform.count(QStringLiteral("add")), 1);
+    QTEST(h.platform.lastTrayCall().tip, "tip");
+    QVERIFY(h.platform.messages.isEmpty());
+}
+
+void TestStartup::findsTodayAndTheLastRow_data()
+{
+    QTest::addColumn<int>("offset"); // today's row is first + offset
+    QTest::addColumn<QString>("timeOfDay");
+    QTest::addColumn<int>("todayRow");
+    QTest::addColumn<QString>("tip");
+
+    QTest::newRow("first row") << 0 << "" << 1 << "Event 2001-04-16";
+    QTest::newRow("middle") << -100 << "" << 101 << "Event 2001-04-16";
+    QTest::newRow("last row") << -199 << "" << 200 << "Event 2001-04-16";
+    QTest::newRow("before the table") << 1 << "" << 0 << "";
+    QTest::newRow("after the table") << -200 << "" << 0 << "";
+    // The day lookup counts days; the tip compares dates exactly, so it finds nothing.
+    QTest::newRow("time of day") << -5 << " 18:00:00" << 6 << "";
+    QTest::newRow("midnight written out") << -5 << " 00:00:00" << 6 << "Event 2001-04-16";
+}
+
+void TestStartup::findsTodayAndTheLastRow()
+{
+    QFETCH(int, offset);
+    QFETCH(QString, timeOfDay);
+    ShellHarness h;
+    h.platform.clock = QDateTime(Today, QTime(23, 59, 59));
+    auto rows = TestDatabase::days(Today.addDays(offset), 200);
+    for (TestDay &day : rows)
+        day.Data += timeOfDay;
+    h.writeDays(rows);
+
+    QVERIFY(h.load());
+    QCOMPARE(h.module.LastRowId, 200);
+    QTEST(int(h.module.TodayRowId), "todayRow");
+    QTEST(h.platform.lastTrayCall().tip, "tip");
+    QCOMPARE(h.module.DayOfMonthText, QStringLiteral("16"));
+    QCOMPARE(h.shell->LastTickDate, Today);
+    QVERIFY(h.platform.messages.isEmpty());
+}
+
+void TestStartup::emptyTableIsReportedOnceAndTheProgramStays()
+{
+    ShellHarness h;
+    h.writeDays({});
+    QVERIFY(h.load());
+    QCOMPARE(h.platform.messages.size(), 1);
+    QVERIFY(h.platform.messages.first().contains(QStringLiteral("empty")));
+    QCOMPARE(h.module.LastRowId, 0);
+    QCOMPARE(h.module.TodayRowId, 0);
+    QCOMPARE(h.platform.count(QStringLiteral("add")), 1);
+    QCOMPARE(h.platform.lastTrayCall().tip, QString());
+}
+
+void TestStartup::unusableDatabaseEndsStartUpAfterOneReport_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("missing") << "missing";
+    QTest::newRow("truncated") << "truncated";
+    QTest::newRow("random bytes") << "random";
+    QTest::newRow("wrong table") << "wrong table";
+    QTest::newRow("folder") << "folder";
+}
+
+void TestStartup::unusableDatabaseEndsStartUpAfterOneReport()
+{
+    QFETCH(QString, kind);
+    ShellHarness h;
+    const QString path = h.databasePath();
+    if (kind == QLatin1String("truncated") || kind == QLatin1String("random")) {
+        TestDatabase::write(path, TestDatabase::days(Today, 600));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        if (kind == QLatin1String("truncated")) {
+            QVERIFY(file.resize(file.size() / 3));
+        } else {
+            QByteArray noise(int(file.size()), '\0');
+            for (int i = 0; i < noise.size(); ++i)
+                noise[i] = char((i * 7919 + 13) % 251);
+            file.write(noise);
+        }
+    } else if (kind == QLatin1String("wrong table")) {
+        TestDatabase::write(path, TestDatabase::days(Today, 10), QStringLiteral("calendarPartial"));
+    } else if (kind == QLatin1String("folder")) {
+        QVERIFY(QDir(h.folder.path()).mkdir(CalendarFileName));
+    }
+
+    QVERIFY(!h.load());
+    QCOMPARE(h.platform.messages.size(), 1);
+    QVERIFY2(h.platform.messages.first().contains(CalendarFileName), qPrintable(h.platform.messages.first()));
+    QVERIFY(h.platform.trayCalls.empty());
+    QVERIFY(!h.module.windows().isLoaded<Form2>());
+
+    // The timer goes on ticking until the process ends; a failed start-up must stay silent.
+    h.shell->Timer1_Timer();
+    QCOMPARE(h.platform.messages.size(), 1);
+}
+
+void TestStartup::mainWindowIsLoadedHiddenBeforeTheIconIsAdded()
+{
+    ShellHarness h;
+    h.writeDays(TestDatabase::days(Today, 30));
+    QVERIFY(!h.module.windows().isLoaded<Form2>());
+    QVERIFY(h.load());
+    QVERIFY(h.module.windows().isLoaded<Form2>());
+    Form2 &main = h.module.windows().window<Form2>();
+    QVERIFY(!main.isVisible());
+    QCOMPARE(main.windowTitle(), QStringLiteral("Feastbook"));
+    QCOMPARE(h.platform.events, QStringList{QStringLiteral("add")});
+}
+
+void TestStartup::exitRemovesTheIconBeforeTheProcessEnds()
+{
+    ShellHarness h;
+    h.writeDays(TestDatabase::days(Today, 30));
+    QVERIFY(h.load());
+    h.shell->mnuPop_Click(frmShell::MenuExit);
+    QCOMPARE(h.platform.events, (QStringList{"add", "delete", "end 0"}));
+    QCOMPARE(h.platform.settingWrites, 0);
+
+    // The hidden window's own end removes the icon only if it is still there.
+    h.shell.reset();
+    QCOMPARE(h.platform.count(QStringLiteral("delete")), 1);
+}
+
+void TestStartup::databaseFileIsNeverWritten()
+{
+    ShellHarness h;
+    h.platform.clock = QDateTime(Today, QTime(23, 59, 59));
+    h.writeDays(TestDatabase::days(Today.addDays(-10), 40));
+    QFile::setPermissions(h.databasePath(), QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
+    const QByteArray before = fileHash(h.databasePath());
+    const QDateTime modified = QFileInfo(h.databasePath()).lastModified();
+
+    QVERIFY(h.load());
+    for (int second = 0; second < 3; ++second) {
+        h.platform.clock = h.platform.clock.addSecs(1);
+        h.shell->Timer1_Timer();
+    }
+    h.shell->mnuPop_Click(frmShell::MenuExit);
+    h.shell.reset();
+    h.module.CalendarRs.reset();
+    h.module.CalendarDb.reset();
+
+    QVERIFY(h.platform.messages.isEmpty());
+    QCOMPARE(fileHash(h.databasePath()), before);
+    QCOMPARE(QFileInfo(h.databasePath()).lastModified(), modified);
+    QCOMPARE(QDir(h.folder.path()).entryList(QDir::Files), QStringList{CalendarFileName}); // no journal left
+}
+
+QTEST_MAIN(TestStartup)
+#include "tst_startup.moc"
