@@ -22,25 +22,24 @@ SqliteCursor::SqliteCursor(sqlite3 *db, const QString &table) : m_db(db), m_tabl
     const QString source = QStringLiteral("SELECT * FROM %1 ORDER BY rowid").arg(quotedIdentifier(table));
     m_forward = prepare(source);
     m_last = prepare(QStringLiteral("SELECT * FROM %1 ORDER BY rowid DESC LIMIT 1").arg(quotedIdentifier(table)));
-    const int count = sqlite3_column_count(m_forward);
+    const int count = sqlite3_column_count(m_forward.get());
     for (int i = 0; i < count; ++i)
-        m_columns.insert(QString::fromUtf8(sqlite3_column_name(m_forward, i)).toLower(), i);
+        m_columns.insert(QString::fromUtf8(sqlite3_column_name(m_forward.get(), i)).toLower(), i);
     MoveFirst();
 }
 
-SqliteCursor::~SqliteCursor()
+void SqliteCursor::Finalize::operator()(sqlite3_stmt *statement) const
 {
-    sqlite3_finalize(m_forward);
-    sqlite3_finalize(m_last);
+    sqlite3_finalize(statement);
 }
 
-sqlite3_stmt *SqliteCursor::prepare(const QString &sql)
+SqliteCursor::Statement SqliteCursor::prepare(const QString &sql)
 {
-    sqlite3_stmt *statement = nullptr;
-    if (sqlite3_prepare_v2(m_db, sql.toUtf8().constData(), -1, &statement, nullptr) != SQLITE_OK) {
-        sqlite3_finalize(statement);
+    sqlite3_stmt *raw = nullptr;
+    const int rc = sqlite3_prepare_v2(m_db, sql.toUtf8().constData(), -1, &raw, nullptr);
+    Statement statement(raw);
+    if (rc != SQLITE_OK)
         throw DataError(QString::fromUtf8(sqlite3_errmsg(m_db)) + u'.');
-    }
     return statement;
 }
 
@@ -58,33 +57,33 @@ bool SqliteCursor::step(sqlite3_stmt *statement)
 
 void SqliteCursor::MoveFirst()
 {
-    sqlite3_reset(m_last);
-    sqlite3_reset(m_forward);
-    m_current = step(m_forward) ? m_forward : nullptr;
+    sqlite3_reset(m_last.get());
+    sqlite3_reset(m_forward.get());
+    m_current = step(m_forward.get()) ? m_forward.get() : nullptr;
 }
 
 void SqliteCursor::MoveNext()
 {
     if (!m_current)
         throw DataError(QStringLiteral("No current record."));
-    if (m_current == m_last) {
+    if (m_current == m_last.get()) {
         // The last row has no successor: moving on from it passes the end.
-        sqlite3_reset(m_last);
+        sqlite3_reset(m_last.get());
         m_current = nullptr;
         return;
     }
-    m_current = step(m_forward) ? m_forward : nullptr;
+    m_current = step(m_forward.get()) ? m_forward.get() : nullptr;
 }
 
 void SqliteCursor::MoveLast()
 {
-    sqlite3_reset(m_forward);
-    sqlite3_reset(m_last);
-    if (!step(m_last)) {
+    sqlite3_reset(m_forward.get());
+    sqlite3_reset(m_last.get());
+    if (!step(m_last.get())) {
         m_current = nullptr;
         throw DataError(QStringLiteral("No current record: the table %1 is empty.").arg(m_table));
     }
-    m_current = m_last;
+    m_current = m_last.get();
 }
 
 bool SqliteCursor::isEOF() const

@@ -3,6 +3,7 @@
 #include "data/CalendarCursor.h"
 
 #include <QHash>
+#include <memory>
 
 struct sqlite3;
 struct sqlite3_stmt;
@@ -14,7 +15,6 @@ class SqliteCursor : public CalendarCursor
 public:
     // Throws DataError when the statements cannot be prepared.
     SqliteCursor(sqlite3 *db, const QString &table);
-    ~SqliteCursor() override;
     SqliteCursor(const SqliteCursor &) = delete;
     SqliteCursor &operator=(const SqliteCursor &) = delete;
 
@@ -28,7 +28,13 @@ public:
     QDateTime date(const QString &column) const override;
 
 private:
-    sqlite3_stmt *prepare(const QString &sql);
+    struct Finalize
+    {
+        void operator()(sqlite3_stmt *statement) const;
+    };
+    using Statement = std::unique_ptr<sqlite3_stmt, Finalize>;
+
+    Statement prepare(const QString &sql);
     bool step(sqlite3_stmt *statement);
     // Index of a column of the current row; throws when there is no current row, no such
     // column, or the value is NULL.
@@ -36,8 +42,8 @@ private:
 
     sqlite3 *m_db;
     QString m_table;
-    sqlite3_stmt *m_forward = nullptr;
-    sqlite3_stmt *m_last = nullptr;
+    Statement m_forward;
+    Statement m_last;
     sqlite3_stmt *m_current = nullptr; // the statement holding the current row; null past the end
     QHash<QString, int> m_columns;    // lower-case column name -> index
 };

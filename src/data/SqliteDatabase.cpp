@@ -13,21 +13,22 @@ SqliteDatabase::SqliteDatabase(const QString &path) : m_fileName(QFileInfo(path)
     if (rc != SQLITE_OK) {
         const QString why = m_db ? QString::fromUtf8(sqlite3_errmsg(m_db))
                                  : QString::fromUtf8(sqlite3_errstr(rc));
-        sqlite3_close(m_db);
+        sqlite3_close_v2(m_db);
         m_db = nullptr;
         throw DatabaseUnusable(QStringLiteral("%1 cannot be opened: %2.").arg(m_fileName, why));
     }
     try {
         checkIntegrity();
     } catch (...) {
-        sqlite3_close(m_db);
+        sqlite3_close_v2(m_db);
         throw;
     }
 }
 
+// close_v2: a cursor that outlives its database still finalizes its statements safely.
 SqliteDatabase::~SqliteDatabase()
 {
-    sqlite3_close(m_db);
+    sqlite3_close_v2(m_db);
 }
 
 // A truncated or damaged file is refused at once rather than failing row by row later.
