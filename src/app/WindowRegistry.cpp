@@ -1,5 +1,15 @@
 #include "app/WindowRegistry.h"
 
+#include <QEvent>
+#include <QGuiApplication>
+#include <QWindow>
+
+WindowRegistry::WindowRegistry(Module1 &module) : m_module(module)
+{
+    if (auto *app = qobject_cast<QGuiApplication *>(QCoreApplication::instance()))
+        connect(app, &QGuiApplication::focusWindowChanged, this, &WindowRegistry::focusWindowChanged);
+}
+
 WindowRegistry::~WindowRegistry()
 {
     for (auto &[type, window] : m_windows)
@@ -25,4 +35,35 @@ void WindowRegistry::unload(std::type_index type)
         window->deleteLater();
     }
     m_windows.erase(found);
+}
+
+QWidget *WindowRegistry::programWindow(QWindow *handle) const
+{
+    for (const auto &[type, window] : m_windows) {
+        if (window && window->windowHandle() == handle)
+            return window.data();
+    }
+    return nullptr;
+}
+
+void WindowRegistry::focusWindowChanged(QWindow *focus)
+{
+    // No focus window: another application is active. Message boxes and the help window are
+    // not windows of the calendar; they change nothing either.
+    QWidget *window = focus ? programWindow(focus) : nullptr;
+    if (!window || window == m_active)
+        return;
+    QPointer<QWidget> previous = m_active;
+    m_active = window;
+    if (previous)
+        emit deactivated(previous);
+    emit activated(window);
+}
+
+bool WindowRegistry::eventFilter(QObject *watched, QEvent *event)
+{
+    // A hidden window activates again when it is next shown and focused.
+    if (event->type() == QEvent::Hide && watched == m_active)
+        m_active = nullptr;
+    return QObject::eventFilter(watched, event);
 }

@@ -1,29 +1,37 @@
 #pragma once
 
+#include <QObject>
 #include <QPointer>
 #include <QWidget>
 #include <map>
 #include <typeindex>
 
 class Module1;
+class QWindow;
 
 // One shared instance per window class. A window is made on first use (its constructor is its
 // load handler) and lives until it is unloaded. Window classes take the process-wide state in
 // their constructor: W(Module1 &).
-class WindowRegistry
+//
+// The registry also tells the windows when they become the active one among the program's
+// windows: coming back from another application is not an activation, and a window loses its
+// turn only when another program window becomes active (or when it is hidden).
+class WindowRegistry : public QObject
 {
+    Q_OBJECT
+
 public:
-    explicit WindowRegistry(Module1 &module) : m_module(module) {}
-    ~WindowRegistry();
-    WindowRegistry(const WindowRegistry &) = delete;
-    WindowRegistry &operator=(const WindowRegistry &) = delete;
+    explicit WindowRegistry(Module1 &module);
+    ~WindowRegistry() override;
 
     // The shared instance, loaded (hidden) if it is not.
     template <class W> W &window()
     {
         QPointer<QWidget> &slot = m_windows[std::type_index(typeid(W))];
-        if (!slot)
+        if (!slot) {
             slot = new W(m_module); // top-level window: owned by this registry, not by a parent
+            slot->installEventFilter(this);
+        }
         return static_cast<W &>(*slot);
     }
 
@@ -48,9 +56,22 @@ public:
 
     static void present(QWidget &window);
 
+    // The program window that is active now, if any.
+    QWidget *activeWindow() const { return m_active; }
+
+signals:
+    void activated(QWidget *window);
+    void deactivated(QWidget *window);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     void unload(std::type_index type);
+    void focusWindowChanged(QWindow *focus);
+    QWidget *programWindow(QWindow *handle) const;
 
     Module1 &m_module;
     std::map<std::type_index, QPointer<QWidget>> m_windows;
+    QPointer<QWidget> m_active;
 };

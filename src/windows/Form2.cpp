@@ -1,9 +1,248 @@
 #include "windows/Form2.h"
 
+#include "app/ErrorTrap.h"
 #include "app/Module1.h"
+#include "app/Platform.h"
+#include "app/Twips.h"
+#include "controls/MuvButtons.h"
+#include "controls/VisualControl.h"
+#include "data/CalendarVariant.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QScreen>
+
+namespace {
+
+// Design geometry, in twips. The original desktop's frame around the client area is kept so
+// that every outer size below gives the original client layout.
+constexpr int ClientWidth = 7050;
+constexpr int ClientHeight = 8025;
+constexpr int FrameWidth = 120;
+constexpr int FrameHeight = 360;
+constexpr int OuterWidth = ClientWidth + FrameWidth;    // 7170
+constexpr int OuterHeight = ClientHeight + FrameHeight; // 8385
+
+constexpr QRect twipsRect(int left, int top, int width, int height)
+{
+    return QRect(Twips::px(left), Twips::px(top), Twips::px(width), Twips::px(height));
+}
+
+const QString UniversalCaption = QStringLiteral("The Universal Feastbook");
+const QString UsaCaption = QStringLiteral("The USA Feastbook");
+const QString YearCaptionPrefix = QStringLiteral("Current year is ");
+
+struct ButtonDesign
+{
+    const char *label;
+    int left;
+    int normal;
+    int hover;
+};
+constexpr ButtonDesign Buttons[] = {{"Comment", 90, 1, 2}, {"Search", 1830, 3, 4}, {"Help", 3570, 5, 6}, {"Close", 5310, 7, 8}};
+
+int twipsOf(int pixels)
+{
+    return int(Twips::toTwips(pixels));
+}
+
+} // namespace
 
 Form2::Form2(Module1 &module) : m(module)
 {
     setWindowTitle(QStringLiteral("The Feastbook"));
-    resize(470, 535);
+    setMouseTracking(true);
+    createControls();
+    connectControls();
+    resize(Twips::px(ClientWidth), Twips::px(ClientHeight));
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+    Form_Load();
+}
+
+void Form2::createControls()
+{
+    Platform &platform = m.platform();
+    Visual = new VisualControl(m, this);
+    Visual->setGeometry(twipsRect(90, 900, 6870, 7035));
+
+    for (size_t i = 0; i < std::size(Buttons); ++i) {
+        auto *button = new MuvButtons(platform, this);
+        button->setGeometry(twipsRect(Buttons[i].left, 75, 1650, 360));
+        button->setTextLabel(QString::fromLatin1(Buttons[i].label));
+        button->setPoza1(Buttons[i].normal);
+        button->setPoza2(Buttons[i].hover);
+        button->setPoza(MuvButtons::libraryPicture(Buttons[i].normal));
+        button->layoutContents();
+        m_buttons[i] = button;
+    }
+    cmdComment = m_buttons[0];
+    cmdSearch = m_buttons[1];
+    cmdHelp = m_buttons[2];
+    cmdClose = m_buttons[3];
+
+    Combo1 = new QComboBox(this);
+    Combo1->setEditable(true);
+    Combo1->addItems({UsaCaption, UniversalCaption});
+    Combo1->setGeometry(twipsRect(90, 510, 5100, 315));
+    Combo1->setAccessibleName(QStringLiteral("Calendar"));
+
+    Text1 = new QLineEdit(this);
+    Text1->setGeometry(twipsRect(5310, 510, 1650, 315));
+    Text1->setAccessibleName(QStringLiteral("Year of the selected day"));
+    Text1->setMouseTracking(true);
+    Text1->installEventFilter(this);
+
+    // Tab order: the grid, the four buttons, the variant box, the year line.
+    setTabOrder(Visual, cmdComment);
+    setTabOrder(cmdComment, cmdSearch);
+    setTabOrder(cmdSearch, cmdHelp);
+    setTabOrder(cmdHelp, cmdClose);
+    setTabOrder(cmdClose, Combo1);
+    setTabOrder(Combo1, Text1);
+}
+
+void Form2::connectControls()
+{
+    for (MuvButtons *button : m_buttons)
+        connect(button, &MuvButtons::MouseMove, this, [this, button] { resetButtonsExcept(button); });
+    connect(Visual, &VisualControl::MouseMove, this, [this] { resetButtonsExcept(nullptr); });
+    connect(Visual, &VisualControl::Change, this, [this] { Text1->setText(YearCaptionPrefix + Visual->AnulCurent()); });
+    connect(Visual, &VisualControl::closeRequested, this, &Form2::unloadSelf);
+    connect(Combo1, &QComboBox::activated, this, &Form2::Combo1_Click);
+    connect(cmdHelp, &MuvButtons::Click, this, [this] {
+        ErrorTrap trap(m.platform());
+        trap([&] { m.platform().launchHelp(HelpWindowStyle::Minimized); });
+    });
+    connect(cmdClose, &MuvButtons::Click, this, &Form2::unloadSelf);
+    connect(&m.windows(), &WindowRegistry::activated, this, [this](QWidget *window) {
+        if (window == this)
+            Form_Activate();
+    });
+}
+
+void Form2::Form_Load()
+{
+    ErrorTrap trap(m.platform());
+    trap([&] { setWindowIcon(QIcon(QStringLiteral(":/feastbook/feastbook.svg"))); });
+    trap([&] {
+        if (m.CalendarVariant == Variant::Universal)
+            Combo1->setEditText(UniversalCaption);
+        else if (m.CalendarVariant == Variant::SUA)
+            Combo1->setEditText(UsaCaption);
+    });
+    trap([&] { Text1->setText(YearCaptionPrefix + QString::number(m.platform().now().date().year())); });
+}
+
+void Form2::Form_Activate()
+{
+    Visual->setFocus();
+    setWindowTitle(QStringLiteral("Feastbook"));
+}
+
+// Every pick runs the whole switch, even when the variant stays the same.
+void Form2::Combo1_Click()
+{
+    Platform &platform = m.platform();
+    ErrorTrap trap(platform);
+    trap([&] {
+        if (!platform.getSetting(SettingsKey::App, SettingsKey::Section, SettingsKey::Key, QString()).isEmpty())
+            platform.deleteSetting(SettingsKey::App, SettingsKey::Section, SettingsKey::Key);
+    });
+    trap([&] {
+        if (Combo1->currentText() == UniversalCaption)
+            m.CalendarVariant = Variant::Universal;
+        if (Combo1->currentText() == UsaCaption)
+            m.CalendarVariant = Variant::SUA;
+    });
+    trap([&] { platform.saveSetting(SettingsKey::App, SettingsKey::Section, SettingsKey::Key, m.CalendarVariant); });
+    Form_Load();
+    trap([&] { Visual->Initializare(); });
+    trap([&] { Visual->setFocus(); });
+}
+
+void Form2::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    Form_Resize();
+}
+
+void Form2::Form_Resize()
+{
+    ErrorTrap trap(m.platform());
+    trap([&] {
+        const QString answer = m.platform().dragFullWindows();
+        if (answer == QLatin1String("1"))
+            resizeRedrawingContinuously();
+        else if (answer == QLatin1String("0"))
+            resizeAtTheEnd();
+        // Any other answer: the desktop did not say how it sizes windows; the layout stays.
+    });
+}
+
+// Many resize events during one drag: keep the height, move the Close button along the right
+// edge and hide the buttons it would cover.
+void Form2::resizeRedrawingContinuously()
+{
+    if (twipsOf(height()) + FrameHeight != OuterHeight)
+        resize(width(), Twips::px(ClientHeight));
+    const int clientWidth = twipsOf(width());
+    if (clientWidth - 1651 - 90 > 0) {
+        const int closeLeft = twipsOf(cmdClose->x());
+        cmdHelp->setVisible(closeLeft > 5224);
+        cmdSearch->setVisible(closeLeft > 3482);
+        cmdComment->setVisible(closeLeft > 1741);
+        cmdClose->setGeometry(twipsRect(clientWidth + FrameWidth - 1651 - 180, 72, 1561, 348));
+    }
+    Visual->resize(qMax(0, Twips::px(clientWidth - 180)), Visual->height());
+}
+
+// One resize event at the end of a drag: keep the minimum width and the height, and follow the
+// right edge with the Close button, the year line, the grid and the variant box.
+void Form2::resizeAtTheEnd()
+{
+    if (twipsOf(width()) + FrameWidth < OuterWidth)
+        resize(Twips::px(ClientWidth), height());
+    if (twipsOf(height()) + FrameHeight != OuterHeight)
+        resize(width(), Twips::px(ClientHeight));
+    const int clientWidth = twipsOf(width());
+    cmdClose->move(Twips::px(clientWidth - 1625 - 90), cmdClose->y());
+    Text1->move(Twips::px(clientWidth - 1625 - 90), Text1->y());
+    Visual->resize(Twips::px(clientWidth - 180), Visual->height());
+    Combo1->resize(Twips::px(clientWidth - 1625 - 270), Combo1->height());
+}
+
+void Form2::resetButtonsExcept(const MuvButtons *hovered)
+{
+    for (MuvButtons *button : m_buttons) {
+        if (button != hovered)
+            button->MakeInvizibil();
+    }
+}
+
+void Form2::mouseMoveEvent(QMouseEvent *event)
+{
+    QWidget::mouseMoveEvent(event);
+    resetButtonsExcept(nullptr);
+}
+
+bool Form2::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == Text1 && event->type() == QEvent::MouseMove)
+        resetButtonsExcept(nullptr);
+    return QWidget::eventFilter(watched, event);
+}
+
+// Closing the window by its title bar unloads it like the Close button does.
+void Form2::closeEvent(QCloseEvent *event)
+{
+    event->accept();
+    unloadSelf();
+}
+
+void Form2::unloadSelf()
+{
+    m.windows().unload<Form2>();
 }

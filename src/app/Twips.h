@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QtGlobal>
+
+// Positions and sizes of the windows and controls are designed in twips; the screen works in
+// logical pixels (15 twips each at 96 dots per inch; Qt scales logical pixels for dense screens).
+namespace Twips {
+
+constexpr int PerPixel = 15;
+
+constexpr double toPixels(double twips)
+{
+    return twips / PerPixel;
+}
+
+// Whole pixels, rounded to the nearest.
+constexpr int px(double twips)
+{
+    return int(twips / PerPixel + (twips >= 0 ? 0.5 : -0.5));
+}
+
+constexpr double toTwips(double pixels)
+{
+    return pixels * PerPixel;
+}
+
+} // namespace Twips

@@ -1,0 +1,151 @@
+#include "DatabaseWriter.h"
+
+#include <sqlite3.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <memory>
+#include <unistd.h>
+
+namespace feastbook::gen {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr const char* kSchema =
+    "CREATE TABLE calendarComplet (ID INTEGER PRIMARY KEY, Data TEXT NOT NULL, "
+    "DataUniv TEXT NOT NULL, evenimentUniv TEXT NOT NULL, evenimentSUA TEXT NOT NULL, "
+    "ToolTipUniv TEXT NOT NULL, ToolTipSUA TEXT NOT NULL, ComentariuUniv TEXT NOT NULL, "
+    "ComentariuSUA TEXT NOT NULL, culoriUniv TEXT NOT NULL, CuloriSUA TEXT NOT NULL)";
+
+constexpr const char* kInsert =
+    "INSERT INTO calendarComplet (ID, Data, DataUniv, evenimentUniv, evenimentSUA, ToolTipUniv, "
+    "ToolTipSUA, ComentariuUniv, ComentariuSUA, culoriUniv, CuloriSUA) "
+    "VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10, ?11)";
+
+struct DbCloser { void operator()(sqlite3* db) const { sqlite3_close(db); } };
+struct StmtFinalizer { void operator()(sqlite3_stmt* s) const { sqlite3_finalize(s); } };
+
+void check(sqlite3* db, int rc, const char* what)
+{
+    if (rc != SQLITE_OK && rc != SQLITE_DONE)
+        throw WriteError(std::string(what) + ": " + sqlite3_errmsg(db));
+}
+
+void exec(sqlite3* db, const char* sql)
+{
+    char* message = nullptr;
+    const int rc = sqlite3_exec(db, sql, nullptr, nullptr, &message);
+    if (rc != SQLITE_OK) {
+        std::string text = message ? message : sqlite3_errstr(rc);
+        sqlite3_free(message);
+        throw WriteError(std::string("cannot write the database: ") + text);
+    }
+}
+
+void bindText(sqlite3* db, sqlite3_stmt* stmt, int index, const std::string& value)
+{
+    check(db, sqlite3_bind_text(stmt, index, value.data(), static_cast<int>(value.size()),
+                                SQLITE_STATIC),
+          "cannot write the database");
+}
+
+void writeFile(const std::vector<CalendarRow>& rows, const std::string& file)
+{
+    sqlite3* raw = nullptr;
+    const int rc = sqlite3_open_v2(file.c_str(), &raw, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE,
+                                   nullptr);
+    std::unique_ptr<sqlite3, DbCloser> db(raw);
+    if (rc != SQLITE_OK)
+        throw WriteError("cannot create " + file + ": " +
+                         (raw ? sqlite3_errmsg(raw) : sqlite3_errstr(rc)));
+
+    // A fixed page size and the default rollback journal: same rows, same bytes, and a file
+    // that readers open read-only without side files.
+    exec(db.get(), "PRAGMA page_size = 4096");
+    exec(db.get(), "PRAGMA journal_mode = DELETE");
+    exec(db.get(), "BEGIN");
+    exec(db.get(), kSchema);
+
+    sqlite3_stmt* rawStmt = nullptr;
+    check(db.get(), sqlite3_prepare_v2(db.get(), kInsert, -1, &rawStmt, nullptr),
+          "cannot write the database");
+    std::unique_ptr<sqlite3_stmt, StmtFinalizer> stmt(rawStmt);
+    for (const CalendarRow& r : rows) {
+        sqlite3_stmt* s = stmt.get();
+        check(db.get(), sqlite3_bind_int(s, 1, r.id), "cannot write the database");
+        const std::string* texts[] = {&r.data, &r.dataUniv, &r.evenimentUniv, &r.evenimentSUA,
+                                      &r.toolTipUniv, &r.toolTipSUA, &r.comentariuUniv,
+                                      &r.comentariuSUA, &r.culoriUniv, &r.culoriSUA};
+        int index = 2;
+        for (const std::string* t : texts)
+            bindText(db.get(), s, index++, *t);
+        check(db.get(), sqlite3_step(s), "cannot write the database");
+        sqlite3_reset(s);
+        sqlite3_clear_bindings(s);
+    }
+    stmt.reset();
+    exec(db.get(), "COMMIT");
+    if (sqlite3_close(db.release()) != SQLITE_OK)
+        throw WriteError("cannot close " + file);
+}
+
+} // namespace
+
+void writeCalendarDatabase(const std::vector<CalendarRow>& rows, const std::string& path,
+                           bool overwrite)
+{
+    const fs::path target(path);
+    std::error_code ec;
+    if (!overwrite && fs::exists(fs::symlink_status(target, ec)))
+        throw WriteError(path + " already exists (use --force to replace it)");
+
+    fs::path folder = target.parent_path();
+    if (folder.empty())
+        folder = ".";
+    // A hidden name beside the target, so the final rename never crosses file systems.
+    std::string tempName = ".";
+    tempName.append(target.filename().string());
+    tempName.append(".tmp");
+    tempName.append(std::to_string(static_cast<long>(::getpid())));
+    const fs::path temp = folder / tempName;
+    const auto removeTemp = [&] {
+        std::error_code ignored;
+        fs::remove(temp, ignored);
+        fs::remove(fs::path(temp.string() + "-journal"), ignored);
+    };
+    removeTemp();
+    try {
+        writeFile(rows, temp.string());
+        if (overwrite) {
+            if (std::rename(temp.c_str(), target.c_str()) != 0)
+                throw WriteError("cannot move the new database to " + path + ": " +
+                                 std::strerror(errno));
+        } else {
+            // link() refuses an existing target, so a file that appeared meanwhile survives.
+            if (::link(temp.c_str(), target.c_str()) == 0) {
+                removeTemp();
+            } else if (errno == EEXIST) {
+                throw WriteError(path + " already exists (use --force to replace it)");
+            } else if (errno == EPERM || errno == ENOTSUP || errno == ENOSYS) {
+                // A file system without hard links: check, then rename.
+                if (fs::exists(fs::symlink_status(target, ec)))
+                    throw WriteError(path + " already exists (use --force to replace it)");
+                if (std::rename(temp.c_str(), target.c_str()) != 0)
+                    throw WriteError("cannot move the new database to " + path + ": " +
+                                     std::strerror(errno));
+            } else {
+                throw WriteError("cannot move the new database to " + path + ": " +
+                                 std::strerror(errno));
+            }
+        }
+    } catch (...) {
+        removeTemp();
+        throw;
+    }
+}
+
+} // namespace feastbook::gen

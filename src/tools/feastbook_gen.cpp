@@ -1,0 +1,132 @@
+// feastbook-gen: computes the Roman Rite calendar (Universal and USA) and writes feastbook.mdb.
+
+#include "CalendarRows.h"
+#include "DatabaseWriter.h"
+
+#include "liturgy/CivilDate.h"
+
+#include <charconv>
+#include <cstdio>
+#include <exception>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace {
+
+constexpr int kMinYear = 1583;   // the first whole Gregorian year
+constexpr int kMaxYear = 4099;   // the computus tables used by readers stop here
+constexpr long kMaxRows = 1462;  // what the calendar grid can hold
+constexpr long kMinRows = 21;    // one page of the grid
+
+constexpr const char* kUsage =
+    "Usage: feastbook-gen [--first-year Y] [--years N] [-o PATH] [--force]\n"
+    "\n"
+    "Computes the liturgical calendar of the Roman Rite, the General Roman Calendar and the\n"
+    "calendar of the United States side by side, and writes it as table calendarComplet.\n"
+    "\n"
+    "  --first-year Y  first civil year (1583-4099; default 2000)\n"
+    "  --years N       number of years (default 4; at most 1462 days in all)\n"
+    "  -o PATH         database to write (default feastbook.mdb)\n"
+    "  --force         replace PATH if it exists\n"
+    "  --help          show this help\n"
+    "  --version       show the version\n";
+
+struct Options {
+    int firstYear = 2000;
+    int years = 4;
+    std::string output = "feastbook.mdb";
+    bool force = false;
+    bool help = false;
+    bool version = false;
+};
+
+struct UsageError {
+    std::string message;
+};
+
+int parseNumber(std::string_view option, std::string_view text)
+{
+    int value = 0;
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (ec != std::errc() || end != text.data() + text.size())
+        throw UsageError{std::string(option) + " needs a whole number, not '" + std::string(text) + "'"};
+    return value;
+}
+
+Options parse(int argc, char** argv)
+{
+    Options o;
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view arg = argv[i];
+        const auto value = [&]() -> std::string_view {
+            if (i + 1 >= argc)
+                throw UsageError{std::string(arg) + " needs a value"};
+            return argv[++i];
+        };
+        if (arg == "--help" || arg == "-h")
+            o.help = true;
+        else if (arg == "--version")
+            o.version = true;
+        else if (arg == "--force")
+            o.force = true;
+        else if (arg == "--first-year")
+            o.firstYear = parseNumber(arg, value());
+        else if (arg == "--years")
+            o.years = parseNumber(arg, value());
+        else if (arg == "-o" || arg == "--output") {
+            o.output = std::string(value());
+            if (o.output.empty())
+                throw UsageError{"-o needs a file name"};
+        } else
+            throw UsageError{"unknown argument '" + std::string(arg) + "'"};
+    }
+    if (o.help || o.version)
+        return o;
+    if (o.firstYear < kMinYear || o.firstYear > kMaxYear)
+        throw UsageError{"--first-year must be between " + std::to_string(kMinYear) + " and " +
+                         std::to_string(kMaxYear)};
+    if (o.years < 0 || o.firstYear + o.years - 1 > kMaxYear)
+        throw UsageError{"the years must lie between " + std::to_string(kMinYear) + " and " +
+                         std::to_string(kMaxYear)};
+    const long days = liturgy::CivilDate(o.firstYear, 1, 1)
+                          .daysTo(liturgy::CivilDate(o.firstYear + o.years, 1, 1));
+    if (days < kMinRows)
+        throw UsageError{"the calendar needs at least " + std::to_string(kMinRows) +
+                         " days (one page of the grid); use --years 1 or more"};
+    if (days > kMaxRows)
+        throw UsageError{std::to_string(o.years) + " years make " + std::to_string(days) +
+                         " days; the calendar grid holds at most " + std::to_string(kMaxRows)};
+    return o;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    Options options;
+    try {
+        options = parse(argc, argv);
+    } catch (const UsageError& e) {
+        std::fprintf(stderr, "feastbook-gen: %s\nTry 'feastbook-gen --help'.\n", e.message.c_str());
+        return 2;
+    }
+    if (options.help) {
+        std::fputs(kUsage, stdout);
+        return 0;
+    }
+    if (options.version) {
+        std::printf("feastbook-gen %s\n", FEASTBOOK_VERSION);
+        return 0;
+    }
+    try {
+        const auto rows = feastbook::gen::buildCalendarRows(options.firstYear, options.years);
+        feastbook::gen::writeCalendarDatabase(rows, options.output, options.force);
+        std::printf("Wrote %zu days (%d-%d) to %s\n", rows.size(), options.firstYear,
+                    options.firstYear + options.years - 1, options.output.c_str());
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "feastbook-gen: %s\n", e.what());
+        return 1;
+    }
+    return 0;
+}

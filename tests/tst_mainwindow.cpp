@@ -1,0 +1,230 @@
+// The main window: its layout, the calendar variant switch, the year line, its buttons and
+// the three ways it follows a resize.
+#include "controls/CimpData.h"
+#include "controls/InputCodes.h"
+#include "controls/MuvButtons.h"
+#include "controls/VisualControl.h"
+#include "support/ShellHarness.h"
+#include "windows/Form2.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QtTest>
+
+namespace {
+
+const QDate First(2000, 1, 1);
+const QDate Today(2001, 4, 16); // row 472
+
+struct MainHarness : ShellHarness
+{
+    explicit MainHarness(const QString &variant = QString(), const QString &drag = QStringLiteral("Not Found"))
+    {
+        auto rows = TestDatabase::days(First, 1461);
+        rows[471].evenimentSUA = QStringLiteral("USA text of the day");
+        writeDays(rows);
+        if (!variant.isEmpty())
+            setVariant(variant);
+        platform.dragAnswer = drag;
+        platform.clock = QDateTime(Today, QTime(10, 0));
+        load();
+    }
+    Form2 &main() { return module.windows().window<Form2>(); }
+    Form2 &shown()
+    {
+        Form2 &w = module.windows().show<Form2>();
+        if (!QTest::qWaitForWindowExposed(&w))
+            qWarning("main window not exposed");
+        return w;
+    }
+    QString storedVariant() const
+    {
+        return platform.settings.value(SettingsKey::App + u'/' + SettingsKey::Section + u'/' + SettingsKey::Key);
+    }
+};
+
+} // namespace
+
+class TestMainWindow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void layoutAtTheDesignSize();
+    void storedUsaCalendarIsShown();
+    void everyPickSwitchesTheWholeCalendar();
+    void yearLineFollowsTheSelectedDay();
+    void resizeWhenTheDesktopRedrawsContinuously();
+    void resizeAtTheEndOfADrag();
+    void resizeWhenTheDesktopDoesNotSay();
+    void buttonsHelpCloseAndHover();
+    void activationFocusesTheGrid();
+};
+
+void TestMainWindow::layoutAtTheDesignSize()
+{
+    MainHarness h;
+    Form2 &w = h.shown();
+    QCOMPARE(w.size(), QSize(470, 535));
+    QCOMPARE(w.grid().geometry(), QRect(6, 60, 458, 469));
+    const int lefts[] = {6, 122, 238, 354};
+    const char *labels[] = {"Comment", "Search", "Help", "Close"};
+    for (int i = 0; i < 4; ++i) {
+        QCOMPARE(w.button(i).geometry(), QRect(lefts[i], 5, 110, 24));
+        QCOMPARE(w.button(i).TextLabel(), QString::fromLatin1(labels[i]));
+        QCOMPARE(w.button(i).Poza1(), 2 * i + 1);
+        QCOMPARE(w.button(i).Poza2(), 2 * i + 2);
+    }
+    QCOMPARE(w.variantBox().geometry(), QRect(6, 34, 340, 21));
+    QCOMPARE(w.yearLine().geometry(), QRect(354, 34, 110, 21));
+    QCOMPARE(w.variantBox().currentText(), QStringLiteral("The Universal Feastbook"));
+    QCOMPARE(w.variantBox().itemText(0), QStringLiteral("The USA Feastbook"));
+    QCOMPARE(w.yearLine().text(), QStringLiteral("Current year is 2001"));
+    QCOMPARE(w.grid().CurrentRecord(), 472);
+    QCOMPARE(w.grid().cell(1).Caption1(), QStringLiteral("S Apr 07")); // row 463
+}
+
+void TestMainWindow::storedUsaCalendarIsShown()
+{
+    MainHarness h(QStringLiteral("SUA"));
+    Form2 &w = h.main();
+    QCOMPARE(w.variantBox().currentText(), QStringLiteral("The USA Feastbook"));
+    QCOMPARE(w.grid().cell(10).Caption2(), QStringLiteral("USA text of the day"));
+    QCOMPARE(w.grid().cell(11).Caption2(), QStringLiteral("Event 2001-04-17")); // "=" falls back
+}
+
+void TestMainWindow::everyPickSwitchesTheWholeCalendar()
+{
+    MainHarness h;
+    Form2 &w = h.shown();
+    QCOMPARE(h.storedVariant(), QString()); // nothing stored until the user picks
+
+    w.variantBox().setCurrentIndex(0);
+    emit w.variantBox().activated(0);
+    QCOMPARE(h.module.CalendarVariant, QStringLiteral("SUA"));
+    QCOMPARE(h.storedVariant(), QStringLiteral("SUA"));
+    QCOMPARE(h.platform.settingWrites, 1); // nothing to delete the first time
+    QCOMPARE(w.grid().cell(10).Caption2(), QStringLiteral("USA text of the day"));
+
+    // The same pick again still deletes, rewrites and reloads: the grid is back on today.
+    w.grid().cellClick(3);
+    emit w.variantBox().activated(0);
+    QCOMPARE(h.platform.settingWrites, 3);
+    QCOMPARE(w.grid().CurrentRecord(), 472);
+    QCOMPARE(w.grid().SelectedCell(), 10);
+
+    w.variantBox().setCurrentIndex(1);
+    emit w.variantBox().activated(1);
+    QCOMPARE(h.storedVariant(), QStringLiteral("Universal"));
+    QCOMPARE(w.grid().cell(10).Caption2(), QStringLiteral("Event 2001-04-16"));
+    QVERIFY(h.platform.messages.isEmpty());
+}
+
+void TestMainWindow::yearLineFollowsTheSelectedDay()
+{
+    MainHarness h;
+    Form2 &w = h.shown();
+    w.grid().cellKeyDown(w.grid().SelectedCell(), InputCodes::Home);
+    QCOMPARE(w.yearLine().text(), QStringLiteral("Current year is 2000"));
+    w.grid().cellKeyDown(w.grid().SelectedCell(), InputCodes::End);
+    QCOMPARE(w.yearLine().text(), QStringLiteral("Current year is 2003"));
+}
+
+void TestMainWindow::resizeWhenTheDesktopRedrawsContinuously()
+{
+    MainHarness h(QString(), QStringLiteral("1"));
+    Form2 &w = h.shown();
+    // At the design width the Close button sits at the right edge of the original frame.
+    QCOMPARE(w.button(3).geometry(), QRect(356, 5, 104, 23));
+
+    struct Step { int width; bool help, search, comment; int closeLeft; };
+    // Each step's visibility comes from the Close button's place before the step.
+    const Step steps[] = {{300, true, true, true, 186},   {290, false, false, true, 176},
+                          {200, false, false, true, 86},  {190, false, false, false, 76},
+                          {600, false, false, false, 486}, {610, true, true, true, 496}};
+    for (const Step &step : steps) {
+        w.resize(step.width, 535);
+        QCOMPARE(w.width(), step.width); // no minimum width in this mode
+        QCOMPARE(w.button(2).isVisibleTo(&w), step.help);
+        QCOMPARE(w.button(1).isVisibleTo(&w), step.search);
+        QCOMPARE(w.button(0).isVisibleTo(&w), step.comment);
+        QCOMPARE(w.button(3).x(), step.closeLeft);
+        QCOMPARE(w.grid().width(), qRound((step.width * 15 - 180) / 15.0));
+    }
+    QCOMPARE(w.variantBox().width(), 340);
+    w.resize(610, 600); // any other height snaps back
+    QCOMPARE(w.size(), QSize(610, 535));
+}
+
+void TestMainWindow::resizeAtTheEndOfADrag()
+{
+    MainHarness h(QString(), QStringLiteral("0"));
+    Form2 &w = h.shown();
+    w.resize(300, 600);
+    QCOMPARE(w.size(), QSize(470, 535));
+    QCOMPARE(w.button(3).x(), 356);
+    QCOMPARE(w.yearLine().x(), 356);
+    QCOMPARE(w.grid().width(), 458);
+    QCOMPARE(w.variantBox().width(), 344);
+
+    w.resize(600, 535);
+    QCOMPARE(w.size(), QSize(600, 535));
+    QCOMPARE(w.button(3).x(), 486);
+    QCOMPARE(w.yearLine().x(), 486);
+    QCOMPARE(w.grid().width(), 588);
+    QCOMPARE(w.variantBox().width(), 474);
+    for (int i = 0; i < 3; ++i)
+        QCOMPARE(w.button(i).geometry().topLeft(), QPoint(6 + 116 * i, 5));
+}
+
+void TestMainWindow::resizeWhenTheDesktopDoesNotSay()
+{
+    MainHarness h;
+    Form2 &w = h.shown();
+    w.resize(600, 700);
+    QCOMPARE(w.size(), QSize(600, 700));
+    QCOMPARE(w.grid().width(), 458);
+    QCOMPARE(w.button(3).geometry(), QRect(354, 5, 110, 24));
+    QCOMPARE(w.variantBox().width(), 340);
+}
+
+void TestMainWindow::buttonsHelpCloseAndHover()
+{
+    MainHarness h;
+    Form2 &w = h.shown();
+    emit w.button(2).Click();
+    QCOMPARE(h.platform.helpLaunches, std::vector<HelpWindowStyle>{HelpWindowStyle::Minimized});
+
+    // Hovering one button returns every other button to its normal picture.
+    emit w.button(1).MouseMove(0, 0, 10, 10);
+    QVERIFY(w.button(0).PeButon() && w.button(2).PeButon() && w.button(3).PeButon());
+    QVERIFY(!w.button(1).PeButon());
+    w.button(1).MakeVizibil();
+    emit w.grid().MouseMove(0, 0, 5, 5);
+    for (int i = 0; i < 4; ++i)
+        QVERIFY(w.button(i).PeButon());
+
+    // Close unloads; the next show loads the window and its grid again, on today.
+    w.grid().cellClick(2);
+    emit w.button(3).Click();
+    QTRY_VERIFY(!h.module.windows().isLoaded<Form2>());
+    Form2 &again = h.shown();
+    QCOMPARE(again.grid().CurrentRecord(), 472);
+
+    // Escape in a day cell closes it too.
+    again.grid().cellKeyPress(10, InputCodes::Escape);
+    QTRY_VERIFY(!h.module.windows().isLoaded<Form2>());
+    QVERIFY(h.platform.messages.isEmpty());
+}
+
+void TestMainWindow::activationFocusesTheGrid()
+{
+    MainHarness h;
+    Form2 &w = h.shown();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    QCOMPARE(w.windowTitle(), QStringLiteral("Feastbook"));
+    QTRY_VERIFY(w.grid().cell(10).hasFocus());
+}
+
+QTEST_MAIN(TestMainWindow)
+#include "tst_mainwindow.moc"
