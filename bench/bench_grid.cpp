@@ -12,6 +12,7 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QPaintEvent>
 #include <QTimer>
 #include <algorithm>
 #include <cstdio>
@@ -57,6 +58,7 @@ int main(int argc, char *argv[])
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    std::setvbuf(stdout, nullptr, _IOLBF, 0); // figures appear as they are measured
     const QStringList args = app.arguments();
     const int idleSeconds = args.size() > 2 ? args.at(2).toInt() : 60;
 

@@ -1,21 +1,33 @@
 // The picture button: the picture latch, centring, the frame and the order of its events; the
-// picture library.
+// picture library and the application icon.
+#include "controls/ApplicationIcon.h"
 #include "controls/ButtonLayout.h"
 #include "controls/MuvButtons.h"
 #include "support/FakePlatform.h"
 
-#include <QImage>
 #include <QtTest>
 #include <stdexcept>
+
+namespace {
+
+void prepare(MuvButtons &button, const QString &caption, int normal, int hover)
+{
+    button.resize(110, 24);
+    button.setTextLabel(caption);
+    button.setPoza1(normal);
+    button.setPoza2(hover);
+    button.setPoza(MuvButtons::libraryPicture(normal));
+    button.layoutContents();
+}
+
+} // namespace
 
 class TestPictureButton : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void roundsHalvesToEven_data();
-    void roundsHalvesToEven();
-    void centresPictureAndCaption();
+    void centresWithHalvesToEven();
     void layoutIsDoneOnce();
     void pictureLatch_data();
     void pictureLatch();
@@ -24,54 +36,32 @@ private slots:
     void clickEventsAndFrame();
     void doubleClickIsOneClick();
     void frameIsDrawn();
-    void library_data();
-    void library();
+    void libraryAndIcon();
 };
 
-void TestPictureButton::roundsHalvesToEven_data()
+void TestPictureButton::centresWithHalvesToEven()
 {
-    QTest::addColumn<double>("value");
-    QTest::addColumn<int>("rounded");
-    QTest::newRow("307.5") << 307.5 << 308;
-    QTest::newRow("306.5") << 306.5 << 306;
-    QTest::newRow("0.5") << 0.5 << 0;
-    QTest::newRow("-0.5") << -0.5 << 0;
-    QTest::newRow("-1.5") << -1.5 << -2;
-    QTest::newRow("2.4") << 2.4 << 2;
-    QTest::newRow("2.6") << 2.6 << 3;
-}
-
-void TestPictureButton::roundsHalvesToEven()
-{
-    QFETCH(double, value);
-    QFETCH(int, rounded);
-    QCOMPARE(ButtonLayout::roundHalfEven(value), rounded);
-}
-
-void TestPictureButton::centresPictureAndCaption()
-{
-    // A 110 x 24 px button, a 29 x 16 px picture, a caption 600 twips wide.
-    const auto places = ButtonLayout::centre({1650, 360}, {435, 240}, {600, 225});
+    // A 110 x 24 px button, a 29 x 16 px picture, a caption 600 twips wide: x = 307.5.
+    auto places = ButtonLayout::centre({1650, 360}, {435, 240}, {600, 225});
     QCOMPARE(places.picture, QPoint(258, 60));
-    QCOMPARE(places.label, QPoint(793, 68)); // 67.5 to the even neighbour
+    QCOMPARE(places.label, QPoint(793, 68)); // 67.5 up to the even neighbour
+    places = ButtonLayout::centre({1650, 360}, {435, 240}, {602, 227}); // x = 306.5, y = 66.5
+    QCOMPARE(places.picture, QPoint(256, 60));
+    QCOMPARE(places.label.y(), 66);
+    QCOMPARE(ButtonLayout::roundHalfEven(-1.5), -2);
 }
 
 void TestPictureButton::layoutIsDoneOnce()
 {
     FakePlatform platform;
     MuvButtons button(platform);
-    button.resize(110, 24);
-    button.setTextLabel(QStringLiteral("Comment"));
-    button.setPoza(MuvButtons::libraryPicture(1));
-    button.layoutContents();
+    prepare(button, QStringLiteral("Comment"), 1, 2);
     const QPoint picture = button.pictureTopLeftTwips();
     const QPoint label = button.labelTopLeftTwips();
     QCOMPARE(label.x() - picture.x(), 29 * 15 + 100);
     QCOMPARE(picture.y(), (360 - 240) / 2);
-    QVERIFY(picture.x() > 0);
     button.setTextLabel(QStringLiteral("Close the window"));
     button.resize(200, 30);
-    QCOMPARE(button.TextLabel(), QStringLiteral("Close the window"));
     QCOMPARE(button.accessibleName(), QStringLiteral("Close the window"));
     QCOMPARE(button.pictureTopLeftTwips(), picture);
     QCOMPARE(button.labelTopLeftTwips(), label);
@@ -79,8 +69,8 @@ void TestPictureButton::layoutIsDoneOnce()
 
 void TestPictureButton::pictureLatch_data()
 {
-    QTest::addColumn<QString>("steps");  // V: mouse over the button, I: the window resets it
-    QTest::addColumn<QString>("shown");  // library index shown after each step
+    QTest::addColumn<QString>("steps"); // V: the mouse moves over the button, I: its window resets it
+    QTest::addColumn<QString>("shown"); // library index shown after each step
     QTest::newRow("first hover changes nothing") << "V" << "0";
     QTest::newRow("window resets, then hover") << "IV" << "34";
     QTest::newRow("repeats change at most once") << "IIVV" << "3344";
@@ -93,11 +83,7 @@ void TestPictureButton::pictureLatch()
     QFETCH(QString, shown);
     FakePlatform platform;
     MuvButtons button(platform);
-    button.resize(110, 24);
-    button.setPoza1(3);
-    button.setPoza2(4);
-    button.setPoza(MuvButtons::libraryPicture(3));
-    button.layoutContents();
+    prepare(button, QStringLiteral("Search"), 3, 4);
     button.show();
     QVERIFY(QTest::qWaitForWindowExposed(&button));
     QTest::mouseMove(&button, QPoint(4, 5)); // the mouse enters; at the start that changes nothing
@@ -113,7 +99,6 @@ void TestPictureButton::pictureLatch()
         QCOMPARE(button.PeButon(), button.shownPicture() == 3);
     }
     QCOMPARE(seen, shown);
-    QCOMPARE(button.Poza().size(), QSize(24, 12));
     QVERIFY(platform.messages.isEmpty());
 }
 
@@ -136,42 +121,31 @@ void TestPictureButton::missingPictureIsReportedAndLatchStillMoves()
 
 void TestPictureButton::clickEventsAndFrame_data()
 {
-    QTest::addColumn<QString>("where");
-    QTest::newRow("caption") << "label";
-    QTest::newRow("picture") << "picture";
-    QTest::newRow("face") << "face";
+    QTest::addColumn<int>("part"); // 0 face, 1 picture, 2 caption
+    QTest::newRow("face") << 0;
+    QTest::newRow("picture") << 1;
+    QTest::newRow("caption") << 2;
 }
 
 void TestPictureButton::clickEventsAndFrame()
 {
-    QFETCH(QString, where);
+    QFETCH(int, part);
     FakePlatform platform;
     MuvButtons button(platform);
-    button.resize(110, 24);
-    button.setTextLabel(QStringLiteral("Search"));
-    button.setPoza(MuvButtons::libraryPicture(3));
-    button.layoutContents();
-    const QPoint inside = where == u"label"     ? button.labelTopLeftTwips() / 15 + QPoint(3, 4)
-                          : where == u"picture" ? button.pictureTopLeftTwips() / 15 + QPoint(3, 4)
-                                                : QPoint(3, 3);
+    prepare(button, QStringLiteral("Search"), 3, 4);
+    const QPoint origin[] = {{}, button.pictureTopLeftTwips(), button.labelTopLeftTwips()};
+    const QPoint inside = (origin[part] + QPoint(45, 45)) / 15; // 3 px into the part
     QStringList events;
+    // Coordinates are the part's own, in twips; sunken while pressed, raised afterwards.
     connect(&button, &MuvButtons::MouseDown, &button, [&](int b, int, double x, double y) {
-        events << QStringLiteral("down %1 %2,%3 %4").arg(b).arg(x).arg(y).arg(button.sunken());
+        events << QStringLiteral("down %1 %2,%3 %4").arg(b).arg(qRound(x / 15)).arg(qRound(y / 15)).arg(button.sunken());
     });
-    connect(&button, &MuvButtons::MouseUp, &button, [&](int, int, double, double) {
-        events << QStringLiteral("up %1").arg(button.sunken());
-    });
+    connect(&button, &MuvButtons::MouseUp, &button, [&] { events << QStringLiteral("up %1").arg(button.sunken()); });
     connect(&button, &MuvButtons::Click, &button, [&] { events << QStringLiteral("click %1").arg(button.sunken()); });
     QTest::mouseClick(&button, Qt::LeftButton, {}, inside);
-    const QString down = where == u"face" ? QStringLiteral("down 1 45,45 1") : QStringLiteral("down 1 %1 1");
-    QCOMPARE(events.size(), 3);
-    // Coordinates are the element's own, in twips; sunken while pressed, raised afterwards.
-    if (where == u"face")
-        QCOMPARE(events.at(0), down);
-    else
-        QVERIFY(events.at(0).startsWith(QStringLiteral("down 1 ")) && events.at(0).endsWith(QStringLiteral(" 1")));
-    QCOMPARE(events.mid(1), QStringList({"up 0", "click 0"}));
-    QVERIFY(!button.sunken());
+    const QPoint local = inside - origin[part] / 15;
+    const QString down = QStringLiteral("down 1 %1,%2 1").arg(local.x()).arg(local.y());
+    QCOMPARE(events, QStringList({down, "up 0", "click 0"}));
     events.clear();
     QTest::mouseClick(&button, Qt::RightButton, {}, inside);
     QCOMPARE(events.size(), 2); // no click for the right button
@@ -199,38 +173,37 @@ void TestPictureButton::frameIsDrawn()
     button.resize(110, 24);
     button.show();
     const auto colourAt = [&](int x, int y) { return button.grab().toImage().pixelColor(x, y); };
-    QCOMPARE(colourAt(50, 1), button.LightColour());   // top
-    QCOMPARE(colourAt(1, 12), button.LightColour());   // left
-    QCOMPARE(colourAt(50, 23), button.DarkColour());   // bottom, 10 twips inside
-    QCOMPARE(colourAt(109, 12), button.DarkColour());  // right
+    QCOMPARE(colourAt(50, 1), button.LightColour());  // top, 10 twips inside
+    QCOMPARE(colourAt(1, 12), button.LightColour());  // left
+    QCOMPARE(colourAt(50, 23), button.DarkColour());  // bottom
+    QCOMPARE(colourAt(109, 12), button.DarkColour()); // right
     button.Apasat();
     QVERIFY(button.sunken());
     QCOMPARE(colourAt(50, 1), button.DarkColour());
     QCOMPARE(colourAt(109, 12), button.LightColour());
-    button.Ridicat();
-    QCOMPARE(colourAt(50, 1), button.LightColour());
 }
 
-void TestPictureButton::library_data()
+void TestPictureButton::libraryAndIcon()
 {
-    QTest::addColumn<int>("index");
-    QTest::addColumn<QSize>("size");
     const QSize sizes[] = {{29, 16}, {24, 12}, {16, 16}, {23, 16}, {16, 16}};
-    for (int i = 1; i <= 10; ++i)
-        QTest::addRow("%d", i) << i << sizes[(i - 1) / 2];
-}
-
-void TestPictureButton::library()
-{
-    QFETCH(int, index);
-    QFETCH(QSize, size);
-    const QPixmap picture = MuvButtons::libraryPicture(index);
-    QCOMPARE(picture.size(), size);
-    // Each pair's hover look differs visibly from its normal look.
-    const int partner = index % 2 ? index + 1 : index - 1;
-    QVERIFY(picture.toImage() != MuvButtons::libraryPicture(partner).toImage());
+    for (int i = 1; i <= 10; i += 2) {
+        const QImage normal = MuvButtons::libraryPicture(i).toImage();
+        QCOMPARE(normal.size(), sizes[i / 2]);
+        QCOMPARE(MuvButtons::libraryPicture(i + 1).size(), sizes[i / 2]);
+        QVERIFY(normal != MuvButtons::libraryPicture(i + 1).toImage()); // the hover look differs
+    }
     QVERIFY_THROWS_EXCEPTION(std::runtime_error, MuvButtons::libraryPicture(0));
     QVERIFY_THROWS_EXCEPTION(std::runtime_error, MuvButtons::libraryPicture(11));
+
+    const QIcon icon = ApplicationIcon::icon();
+    const QImage small = icon.pixmap(QSize(16, 16)).toImage();
+    QCOMPARE(small.size(), QSize(16, 16));
+    QCOMPARE(small.pixelColor(5, 2), QColor(225, 0, 0)); // red page edges
+    QCOMPARE(small.pixelColor(3, 5), QColor(Qt::white));  // the page
+    QCOMPARE(small.pixelColor(11, 9), QColor(0, 0, 225)); // the cross
+    const QImage large = icon.pixmap(QSize(64, 64)).toImage();
+    QCOMPARE(large.size(), QSize(64, 64));
+    QCOMPARE(large.pixelColor(45, 40), QColor(0, 0, 225));
 }
 
 QTEST_MAIN(TestPictureButton)

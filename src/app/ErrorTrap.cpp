@@ -10,8 +10,8 @@ bool ErrorTrap::operator()(const std::function<void()> &step)
         step();
         return true;
     } catch (const std::exception &e) {
-        ++m_failures;
-        m_platform.messageBox(QString::fromUtf8(e.what()));
+        if (m_mode == Report)
+            m_platform.messageBox(QString::fromUtf8(e.what()));
     }
     return false;
 }

@@ -14,15 +14,17 @@ class Platform;
 class ErrorTrap
 {
 public:
-    explicit ErrorTrap(Platform &platform) : m_platform(platform) {}
+    // Quiet: a failing step is skipped without a message. Only for handlers that run many
+    // times in a row without the user asking (a window being sized), where a box per event
+    // would flood the screen.
+    enum Mode { Report, Quiet };
+
+    explicit ErrorTrap(Platform &platform, Mode mode = Report) : m_platform(platform), m_mode(mode) {}
 
     // Runs one step; returns false when it failed (and was reported).
     bool operator()(const std::function<void()> &step);
 
-    // True when no step run through this trap has failed.
-    bool clean() const { return m_failures == 0; }
-
 private:
     Platform &m_platform;
-    int m_failures = 0;
+    Mode m_mode;
 };

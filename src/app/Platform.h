@@ -4,8 +4,10 @@
 #include <QIcon>
 #include <QString>
 #include <functional>
+#include <memory>
 
 class QMenu;
+class QPrinter;
 
 // How a help window opens: 1 a normal window that takes the focus, 2 minimized.
 enum class HelpWindowStyle { Normal = 1, Minimized = 2 };
@@ -44,6 +46,10 @@ public:
 
     // Opens the program's help. Throws when the help file cannot be found.
     virtual void launchHelp(HelpWindowStyle style) = 0;
+
+    // The default printer, ready for one job without a dialog; the job ends when the printer
+    // is released. Throws when no default printer is installed.
+    virtual std::unique_ptr<QPrinter> defaultPrinter() = 0;
 
     // The notification-area icon. The menu is offered to trays that open context menus
     // themselves; mouse messages on the icon reach the handler as TrayMessage numbers.

@@ -4,6 +4,8 @@
 #include <QCursor>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPrinter>
+#include <QPrinterInfo>
 #include <QSettings>
 #include <cstdlib>
 #include <stdexcept>
@@ -70,6 +72,15 @@ QString QtPlatform::dragFullWindows()
 void QtPlatform::launchHelp(HelpWindowStyle style)
 {
     m_help.launch(style);
+}
+
+// Qt would print to nowhere without a printer; the user must be told instead.
+std::unique_ptr<QPrinter> QtPlatform::defaultPrinter()
+{
+    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
+    if (info.isNull())
+        throw std::runtime_error("No default printer is installed.");
+    return std::make_unique<QPrinter>(info, QPrinter::HighResolution);
 }
 
 void QtPlatform::setTrayMenu(QMenu *menu)

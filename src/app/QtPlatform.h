@@ -17,6 +17,7 @@ public:
     void deleteSetting(const QString &app, const QString &section, const QString &key) override;
     QString dragFullWindows() override;
     void launchHelp(HelpWindowStyle style) override;
+    std::unique_ptr<QPrinter> defaultPrinter() override;
     void setTrayMenu(QMenu *menu) override;
     void setTrayMessageHandler(std::function<void(int)> handler) override;
     void trayAdd(const QIcon &icon, const QString &tip) override;

@@ -50,8 +50,13 @@ void WindowRegistry::focusWindowChanged(QWindow *focus)
 {
     // No focus window: another application is active. Message boxes and the help window are
     // not windows of the calendar; they change nothing either.
-    QWidget *window = focus ? programWindow(focus) : nullptr;
-    if (!window || window == m_active)
+    if (QWidget *window = focus ? programWindow(focus) : nullptr)
+        activate(window);
+}
+
+void WindowRegistry::activate(QWidget *window)
+{
+    if (window == m_active)
         return;
     QPointer<QWidget> previous = m_active;
     m_active = window;
@@ -62,8 +67,20 @@ void WindowRegistry::focusWindowChanged(QWindow *focus)
 
 bool WindowRegistry::eventFilter(QObject *watched, QEvent *event)
 {
-    // A hidden window activates again when it is next shown and focused.
-    if (event->type() == QEvent::Hide && watched == m_active)
+    // A window that is hidden gives up its turn: whichever window the desktop activates next,
+    // the hidden one has stopped being the active program window, and it activates again when
+    // it is next shown and focused.
+    if (event->type() == QEvent::Hide && watched == m_active) {
+        QPointer<QWidget> hidden = m_active;
         m_active = nullptr;
+        emit deactivated(hidden);
+    }
+    // Some desktops keep the focus on a window while it is hidden; showing it again then
+    // brings no change of focus, yet it is an activation.
+    if (event->type() == QEvent::Show && watched != m_active) {
+        QWindow *focus = QGuiApplication::focusWindow();
+        if (focus && programWindow(focus) == watched)
+            activate(static_cast<QWidget *>(watched));
+    }
     return QObject::eventFilter(watched, event);
 }

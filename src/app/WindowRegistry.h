@@ -15,7 +15,7 @@ class QWindow;
 //
 // The registry also tells the windows when they become the active one among the program's
 // windows: coming back from another application is not an activation, and a window loses its
-// turn only when another program window becomes active (or when it is hidden).
+// turn when another program window becomes active or when it is hidden.
 class WindowRegistry : public QObject
 {
     Q_OBJECT
@@ -69,6 +69,7 @@ protected:
 private:
     void unload(std::type_index type);
     void focusWindowChanged(QWindow *focus);
+    void activate(QWidget *window);
     QWidget *programWindow(QWindow *handle) const;
 
     Module1 &m_module;

@@ -9,6 +9,7 @@
 #include "data/DayRecord.h"
 #include "data/VariantColumns.h"
 #include "windows/Form2.h"
+#include "windows/Form3.h"
 
 #include <QAction>
 
@@ -200,6 +201,9 @@ void frmShell::mnuPop_Click(int index)
     case MenuMain:
         trap([&] { m.windows().show<Form2>(); });
         break;
+    case MenuComment:
+        trap([&] { m.windows().show<Form3>(); });
+        break;
     case MenuHelp:
         trap([&] { m_platform.launchHelp(HelpWindowStyle::Normal); });
         break;
@@ -211,6 +215,6 @@ void frmShell::mnuPop_Click(int index)
         m_platform.endProcess(0);
         break;
     default:
-        break; // the commentary, search and about windows are wired as they arrive
+        break; // the separator
     }
 }

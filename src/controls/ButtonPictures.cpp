@@ -51,10 +51,13 @@ void drawComment(QPainter &p, bool hover)
     const QColor ink = hover ? Blue : Navy;
     box(p, 1, 0, 27, 10, fill, Black);
     // The tail, pointing down to the left.
-    for (int i = 0; i < 4; ++i) {
-        hLine(p, 5 - i, 9 - 2 * i, 11 + i, Black);
-        if (i < 2)
-            hLine(p, 6 - i, 8 - 2 * i, 10 + i, fill);
+    hLine(p, 6, 8, 10, fill);
+    static constexpr int TailEdges[][2] = {{5, 8}, {4, 6}, {3, 4}, {2, 2}};
+    for (int row = 0; row < 4; ++row) {
+        const auto [left, right] = TailEdges[row];
+        hLine(p, left, right, 11 + row, fill);
+        pixel(p, left, 11 + row, Black);
+        pixel(p, right, 11 + row, Black);
     }
     hLine(p, 4, 22, 3, ink);
     hLine(p, 4, 24, 5, ink);

@@ -49,7 +49,7 @@ int InputCodes::keyAscii(const QKeyEvent &event)
 {
     const QString text = event.text();
     if (text.size() == 1)
-        return text.at(0).unicode();
+        return text.at(0).unicode() == 0x7f ? 0 : text.at(0).unicode(); // Delete types nothing
     // Some input paths deliver these keys without their control characters.
     switch (event.key()) {
     case Qt::Key_Return:

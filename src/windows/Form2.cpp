@@ -7,6 +7,7 @@
 #include "controls/MuvButtons.h"
 #include "controls/VisualControl.h"
 #include "data/CalendarVariant.h"
+#include "windows/Form3.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -89,7 +90,14 @@ void Form2::createControls()
     Combo1->setGeometry(twipsRect(90, 510, 5100, 315));
     Combo1->setAccessibleName(QStringLiteral("Calendar"));
 
+    // The desktop's dialog font of the original is about 11 pixels high; the year line is
+    // sized for it.
+    QFont dialogFont = font();
+    dialogFont.setPixelSize(11);
+    Combo1->setFont(dialogFont);
+
     Text1 = new QLineEdit(this);
+    Text1->setFont(dialogFont);
     Text1->setGeometry(twipsRect(5310, 510, 1650, 315));
     Text1->setAccessibleName(QStringLiteral("Year of the selected day"));
     Text1->setMouseTracking(true);
@@ -111,6 +119,8 @@ void Form2::connectControls()
     connect(Visual, &VisualControl::MouseMove, this, [this] { resetButtonsExcept(nullptr); });
     connect(Visual, &VisualControl::Change, this, [this] { Text1->setText(YearCaptionPrefix + Visual->AnulCurent()); });
     connect(Visual, &VisualControl::closeRequested, this, &Form2::unloadSelf);
+    connect(Visual, &VisualControl::commentaryRequested, this, [this] { showCommentary(); });
+    connect(cmdComment, &MuvButtons::Click, this, [this] { showCommentary(); });
     connect(Combo1, &QComboBox::activated, this, &Form2::Combo1_Click);
     connect(cmdHelp, &MuvButtons::Click, this, [this] {
         ErrorTrap trap(m.platform());
@@ -240,6 +250,12 @@ void Form2::closeEvent(QCloseEvent *event)
 {
     event->accept();
     unloadSelf();
+}
+
+void Form2::showCommentary()
+{
+    ErrorTrap trap(m.platform());
+    trap([&] { m.windows().show<Form3>(); });
 }
 
 void Form2::unloadSelf()

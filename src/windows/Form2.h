@@ -40,6 +40,7 @@ private:
     void resizeRedrawingContinuously();
     void resizeAtTheEnd();
     void resetButtonsExcept(const MuvButtons *hovered);
+    void showCommentary();
     void unloadSelf();
 
     Module1 &m;

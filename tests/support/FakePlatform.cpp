@@ -1,5 +1,6 @@
 #include "support/FakePlatform.h"
 
+#include <QPrinter>
 #include <stdexcept>
 
 namespace {
@@ -31,6 +32,17 @@ void FakePlatform::launchHelp(HelpWindowStyle style)
     if (helpMissing)
         throw std::runtime_error("The help file feastbook-help.html was not found.");
     helpLaunches.push_back(style);
+}
+
+std::unique_ptr<QPrinter> FakePlatform::defaultPrinter()
+{
+    if (printerPdf.isEmpty())
+        throw std::runtime_error("No default printer is installed.");
+    ++printJobs;
+    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    printer->setOutputFormat(QPrinter::PdfFormat);
+    printer->setOutputFileName(printerPdf);
+    return printer;
 }
 
 void FakePlatform::trayAdd(const QIcon &icon, const QString &tip)

@@ -25,6 +25,8 @@ public:
     QString dragAnswer = QStringLiteral("1");
     std::vector<HelpWindowStyle> helpLaunches;
     bool helpMissing = false;
+    QString printerPdf; // where the default printer writes; empty: no printer installed
+    int printJobs = 0;
     std::vector<TrayCall> trayCalls;
     QMenu *trayMenu = nullptr;
     std::function<void(int)> trayHandler;
@@ -41,6 +43,7 @@ public:
     void deleteSetting(const QString &app, const QString &section, const QString &key) override;
     QString dragFullWindows() override { return dragAnswer; }
     void launchHelp(HelpWindowStyle style) override;
+    std::unique_ptr<QPrinter> defaultPrinter() override;
     void setTrayMenu(QMenu *menu) override { trayMenu = menu; }
     void setTrayMessageHandler(std::function<void(int)> handler) override { trayHandler = std::move(handler); }
     void trayAdd(const QIcon &icon, const QString &tip) override;

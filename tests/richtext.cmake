@@ -1,0 +1,2 @@
+# --- the RTF reader ---
+feastbook_add_test(tst_rtfreader tst_rtfreader.cpp)
