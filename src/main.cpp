@@ -1,6 +1,7 @@
 #include "app/Module1.h"
 #include "app/QtPlatform.h"
 #include "app/frmShell.h"
+#include "controls/ApplicationIcon.h"
 
 #include <QApplication>
 
@@ -8,6 +9,7 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     app.setApplicationName(QStringLiteral("Feastbook"));
+    app.setWindowIcon(ApplicationIcon::icon());
     // A resident program: closing its last window does not end it; only "Exit" does.
     app.setQuitOnLastWindowClosed(false);
 

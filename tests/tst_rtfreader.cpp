@@ -253,6 +253,8 @@ void TestRtfReader::rawBytes()
     QTextDocument document;
     RtfReader::read(QByteArray("{\\rtf1\\ansicpg1250 \x9a\xe8\\bin2 \xff}x}"), document);
     QCOMPARE(textOf(document), QStringLiteral("\u0161\u010Dx"));
+    RtfReader::read(QByteArray("{\\rtf1{\\fonttbl{\\f0\\fcharset204 \xc0" "b\xc1;}}\\f0 x}"), document);
+    QCOMPARE(formatAt(document, QStringLiteral("x")).fontFamilies().toStringList(), QStringList{"\u0410b\u0411"});
     RtfReader::read(QByteArray("{\\rtf1 Łódź}"), document);
     QCOMPARE(textOf(document), QStringLiteral("Łódź"));
     RtfReader::read(QByteArray("caf\xe9 \x80"), document);
@@ -260,7 +262,7 @@ void TestRtfReader::rawBytes()
 
     // A cut inside a UTF-8 sequence neither switches to code-page bytes nor hides the cut.
     RtfLimits limits;
-    limits.maxInputChars = 13;
+    limits.maxInputChars = 11;
     const RtfReadResult result = RtfReader::read(QByteArray("{\\rtf1 a\u0142\u0142}"), document, limits);
     QCOMPARE(textOf(document), QStringLiteral("a\u0142\uFFFD"));
     QVERIFY(result.truncated);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QtGlobal>
+#include <QRect>
 
 // Positions and sizes of the windows and controls are designed in twips; the screen works in
 // logical pixels (15 twips each at 96 dots per inch; Qt scales logical pixels for dense screens).
@@ -22,6 +22,17 @@ constexpr int px(double twips)
 constexpr double toTwips(double pixels)
 {
     return pixels * PerPixel;
+}
+
+constexpr int fromPixels(int pixels)
+{
+    return pixels * PerPixel;
+}
+
+// A design rectangle (left, top, width, height in twips) in whole pixels.
+constexpr QRect rect(int left, int top, int width, int height)
+{
+    return QRect(px(left), px(top), px(width), px(height));
 }
 
 } // namespace Twips

@@ -12,6 +12,10 @@ WindowRegistry::WindowRegistry(Module1 &module) : m_module(module)
 
 WindowRegistry::~WindowRegistry()
 {
+    // Windows being destroyed are hidden on the way; no window may hear of that while it is
+    // half gone.
+    blockSignals(true);
+    m_active = nullptr;
     for (auto &[type, window] : m_windows)
         delete window.data();
 }

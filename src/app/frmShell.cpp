@@ -10,6 +10,8 @@
 #include "data/VariantColumns.h"
 #include "windows/Form2.h"
 #include "windows/Form3.h"
+#include "windows/frmAboutReg.h"
+#include "windows/frmSearch.h"
 
 #include <QAction>
 
@@ -204,8 +206,14 @@ void frmShell::mnuPop_Click(int index)
     case MenuComment:
         trap([&] { m.windows().show<Form3>(); });
         break;
+    case MenuSearch:
+        trap([&] { m.windows().show<frmSearch>(); });
+        break;
     case MenuHelp:
         trap([&] { m_platform.launchHelp(HelpWindowStyle::Normal); });
+        break;
+    case MenuAbout:
+        trap([&] { m.windows().show<frmAboutReg>(); });
         break;
     case MenuExit:
         trap([&] {

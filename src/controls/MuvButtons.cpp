@@ -258,3 +258,16 @@ void MuvButtons::mouseMoveEvent(QMouseEvent *event)
     ErrorTrap trap(m_platform);
     trap([&] { emit MouseMove(buttons, shift, at.x(), at.y()); });
 }
+
+MuvButtons *MuvButtons::create(Platform &platform, QWidget *parent, const QRect &geometry, const QString &label,
+                               int normal, int hover)
+{
+    auto *button = new MuvButtons(platform, parent);
+    button->setGeometry(geometry);
+    button->setTextLabel(label);
+    button->setPoza1(normal);
+    button->setPoza2(hover);
+    button->setPoza(libraryPicture(normal));
+    button->layoutContents();
+    return button;
+}

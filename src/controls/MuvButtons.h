@@ -49,6 +49,11 @@ public:
 
     static QPixmap libraryPicture(int index);
 
+    // A window's button: placed, captioned, with its pair of library pictures and the normal
+    // one shown, laid out once.
+    static MuvButtons *create(Platform &platform, QWidget *parent, const QRect &geometry, const QString &label,
+                              int normal, int hover);
+
     QSize sizeHint() const override;
 
 signals:

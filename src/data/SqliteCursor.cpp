@@ -95,12 +95,16 @@ int SqliteCursor::valueIndex(const QString &column) const
 {
     if (!m_current)
         throw DataError(QStringLiteral("No current record."));
-    const auto found = m_columns.constFind(column.toLower());
-    if (found == m_columns.constEnd())
-        throw DataError(QStringLiteral("The table %1 has no column %2.").arg(m_table, column));
-    if (sqlite3_column_type(m_current, *found) == SQLITE_NULL)
+    auto spelled = m_spelledColumns.constFind(column);
+    if (spelled == m_spelledColumns.constEnd()) {
+        const auto found = m_columns.constFind(column.toLower());
+        if (found == m_columns.constEnd())
+            throw DataError(QStringLiteral("The table %1 has no column %2.").arg(m_table, column));
+        spelled = m_spelledColumns.insert(column, *found);
+    }
+    if (sqlite3_column_type(m_current, *spelled) == SQLITE_NULL)
         throw DataError(QStringLiteral("Invalid use of Null: the column %1 holds no value.").arg(column));
-    return *found;
+    return *spelled;
 }
 
 QString SqliteCursor::text(const QString &column) const

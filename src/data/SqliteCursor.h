@@ -46,4 +46,6 @@ private:
     Statement m_last;
     sqlite3_stmt *m_current = nullptr; // the statement holding the current row; null past the end
     QHash<QString, int> m_columns;    // lower-case column name -> index
+    // Names as the readers spell them -> index; a walk reads the same few names on every row.
+    mutable QHash<QString, int> m_spelledColumns;
 };

@@ -221,7 +221,7 @@ class Reader {
 public:
     // inputCut: the caller already left out input beyond the limit.
     Reader(QTextDocument &document, const RtfLimits &limits, bool rawBytes, bool inputCut)
-        : m_document(document), m_limits(limits), m_rawBytes(rawBytes), m_problems(inputCut ? InputTooLong : 0) {}
+        : m_document(document), m_limits(limits), m_rawBytes(rawBytes), m_problems(inputCut ? unsigned(InputTooLong) : 0u) {}
 
     RtfReadResult readRtf(QStringView input);
     RtfReadResult readPlain(QStringView input);
@@ -730,9 +730,9 @@ void Reader::put(QStringView text)
 {
     if (text.isEmpty())
         return;
+    flushBytes();  // bytes that came first go first
     switch (m_state.dest) {
     case Dest::Text:
-        flushBytes();
         bodyText(text);
         return;
     case Dest::FontTable: {

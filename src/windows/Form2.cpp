@@ -4,10 +4,13 @@
 #include "app/Module1.h"
 #include "app/Platform.h"
 #include "app/Twips.h"
+#include "controls/ApplicationIcon.h"
+#include "controls/HoverGroup.h"
 #include "controls/MuvButtons.h"
 #include "controls/VisualControl.h"
 #include "data/CalendarVariant.h"
 #include "windows/Form3.h"
+#include "windows/frmSearch.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -26,11 +29,6 @@ constexpr int FrameHeight = 360;
 constexpr int OuterWidth = ClientWidth + FrameWidth;    // 7170
 constexpr int OuterHeight = ClientHeight + FrameHeight; // 8385
 
-constexpr QRect twipsRect(int left, int top, int width, int height)
-{
-    return QRect(Twips::px(left), Twips::px(top), Twips::px(width), Twips::px(height));
-}
-
 const QString UniversalCaption = QStringLiteral("The Universal Feastbook");
 const QString UsaCaption = QStringLiteral("The USA Feastbook");
 const QString YearCaptionPrefix = QStringLiteral("Current year is ");
@@ -44,17 +42,11 @@ struct ButtonDesign
 };
 constexpr ButtonDesign Buttons[] = {{"Comment", 90, 1, 2}, {"Search", 1830, 3, 4}, {"Help", 3570, 5, 6}, {"Close", 5310, 7, 8}};
 
-int twipsOf(int pixels)
-{
-    return int(Twips::toTwips(pixels));
-}
-
 } // namespace
 
 Form2::Form2(Module1 &module) : m(module)
 {
     setWindowTitle(QStringLiteral("The Feastbook"));
-    setMouseTracking(true);
     createControls();
     connectControls();
     resize(Twips::px(ClientWidth), Twips::px(ClientHeight));
@@ -67,17 +59,13 @@ void Form2::createControls()
 {
     Platform &platform = m.platform();
     Visual = new VisualControl(m, this);
-    Visual->setGeometry(twipsRect(90, 900, 6870, 7035));
+    Visual->setGeometry(Twips::rect(90, 900, 6870, 7035));
 
+    m_hover = new HoverGroup(this);
     for (size_t i = 0; i < std::size(Buttons); ++i) {
-        auto *button = new MuvButtons(platform, this);
-        button->setGeometry(twipsRect(Buttons[i].left, 75, 1650, 360));
-        button->setTextLabel(QString::fromLatin1(Buttons[i].label));
-        button->setPoza1(Buttons[i].normal);
-        button->setPoza2(Buttons[i].hover);
-        button->setPoza(MuvButtons::libraryPicture(Buttons[i].normal));
-        button->layoutContents();
-        m_buttons[i] = button;
+        m_buttons[i] = MuvButtons::create(platform, this, Twips::rect(Buttons[i].left, 75, 1650, 360),
+                                          QString::fromLatin1(Buttons[i].label), Buttons[i].normal, Buttons[i].hover);
+        m_hover->add(m_buttons[i]);
     }
     cmdComment = m_buttons[0];
     cmdSearch = m_buttons[1];
@@ -87,7 +75,7 @@ void Form2::createControls()
     Combo1 = new QComboBox(this);
     Combo1->setEditable(true);
     Combo1->addItems({UsaCaption, UniversalCaption});
-    Combo1->setGeometry(twipsRect(90, 510, 5100, 315));
+    Combo1->setGeometry(Twips::rect(90, 510, 5100, 315));
     Combo1->setAccessibleName(QStringLiteral("Calendar"));
 
     // The desktop's dialog font of the original is about 11 pixels high; the year line is
@@ -98,10 +86,9 @@ void Form2::createControls()
 
     Text1 = new QLineEdit(this);
     Text1->setFont(dialogFont);
-    Text1->setGeometry(twipsRect(5310, 510, 1650, 315));
+    Text1->setGeometry(Twips::rect(5310, 510, 1650, 315));
     Text1->setAccessibleName(QStringLiteral("Year of the selected day"));
-    Text1->setMouseTracking(true);
-    Text1->installEventFilter(this);
+    m_hover->watch(Text1);
 
     // Tab order: the grid, the four buttons, the variant box, the year line.
     setTabOrder(Visual, cmdComment);
@@ -114,13 +101,17 @@ void Form2::createControls()
 
 void Form2::connectControls()
 {
-    for (MuvButtons *button : m_buttons)
-        connect(button, &MuvButtons::MouseMove, this, [this, button] { resetButtonsExcept(button); });
-    connect(Visual, &VisualControl::MouseMove, this, [this] { resetButtonsExcept(nullptr); });
+    connect(Visual, &VisualControl::MouseMove, m_hover, [this] { m_hover->resetExcept(); });
     connect(Visual, &VisualControl::Change, this, [this] { Text1->setText(YearCaptionPrefix + Visual->AnulCurent()); });
     connect(Visual, &VisualControl::closeRequested, this, &Form2::unloadSelf);
     connect(Visual, &VisualControl::commentaryRequested, this, [this] { showCommentary(); });
     connect(cmdComment, &MuvButtons::Click, this, [this] { showCommentary(); });
+    const auto showSearch = [this] {
+        ErrorTrap trap(m.platform());
+        trap([&] { m.windows().show<frmSearch>(); });
+    };
+    connect(Visual, &VisualControl::searchRequested, this, showSearch);
+    connect(cmdSearch, &MuvButtons::Click, this, showSearch);
     connect(Combo1, &QComboBox::activated, this, &Form2::Combo1_Click);
     connect(cmdHelp, &MuvButtons::Click, this, [this] {
         ErrorTrap trap(m.platform());
@@ -136,7 +127,7 @@ void Form2::connectControls()
 void Form2::Form_Load()
 {
     ErrorTrap trap(m.platform());
-    trap([&] { setWindowIcon(QIcon(QStringLiteral(":/feastbook/feastbook.svg"))); });
+    trap([&] { setWindowIcon(ApplicationIcon::icon()); });
     trap([&] {
         if (m.CalendarVariant == Variant::Universal)
             Combo1->setEditText(UniversalCaption);
@@ -196,15 +187,15 @@ void Form2::Form_Resize()
 // edge and hide the buttons it would cover.
 void Form2::resizeRedrawingContinuously()
 {
-    if (twipsOf(height()) + FrameHeight != OuterHeight)
+    if (Twips::fromPixels(height()) + FrameHeight != OuterHeight)
         resize(width(), Twips::px(ClientHeight));
-    const int clientWidth = twipsOf(width());
+    const int clientWidth = Twips::fromPixels(width());
     if (clientWidth - 1651 - 90 > 0) {
-        const int closeLeft = twipsOf(cmdClose->x());
+        const int closeLeft = Twips::fromPixels(cmdClose->x());
         cmdHelp->setVisible(closeLeft > 5224);
         cmdSearch->setVisible(closeLeft > 3482);
         cmdComment->setVisible(closeLeft > 1741);
-        cmdClose->setGeometry(twipsRect(clientWidth + FrameWidth - 1651 - 180, 72, 1561, 348));
+        cmdClose->setGeometry(Twips::rect(clientWidth + FrameWidth - 1651 - 180, 72, 1561, 348));
     }
     Visual->resize(qMax(0, Twips::px(clientWidth - 180)), Visual->height());
 }
@@ -213,36 +204,15 @@ void Form2::resizeRedrawingContinuously()
 // right edge with the Close button, the year line, the grid and the variant box.
 void Form2::resizeAtTheEnd()
 {
-    if (twipsOf(width()) + FrameWidth < OuterWidth)
+    if (Twips::fromPixels(width()) + FrameWidth < OuterWidth)
         resize(Twips::px(ClientWidth), height());
-    if (twipsOf(height()) + FrameHeight != OuterHeight)
+    if (Twips::fromPixels(height()) + FrameHeight != OuterHeight)
         resize(width(), Twips::px(ClientHeight));
-    const int clientWidth = twipsOf(width());
+    const int clientWidth = Twips::fromPixels(width());
     cmdClose->move(Twips::px(clientWidth - 1625 - 90), cmdClose->y());
     Text1->move(Twips::px(clientWidth - 1625 - 90), Text1->y());
     Visual->resize(Twips::px(clientWidth - 180), Visual->height());
     Combo1->resize(Twips::px(clientWidth - 1625 - 270), Combo1->height());
-}
-
-void Form2::resetButtonsExcept(const MuvButtons *hovered)
-{
-    for (MuvButtons *button : m_buttons) {
-        if (button != hovered)
-            button->MakeInvizibil();
-    }
-}
-
-void Form2::mouseMoveEvent(QMouseEvent *event)
-{
-    QWidget::mouseMoveEvent(event);
-    resetButtonsExcept(nullptr);
-}
-
-bool Form2::eventFilter(QObject *watched, QEvent *event)
-{
-    if (watched == Text1 && event->type() == QEvent::MouseMove)
-        resetButtonsExcept(nullptr);
-    return QWidget::eventFilter(watched, event);
 }
 
 // Closing the window by its title bar unloads it like the Close button does.

@@ -3,6 +3,7 @@
 #include <QWidget>
 #include <array>
 
+class HoverGroup;
 class Module1;
 class MuvButtons;
 class QComboBox;
@@ -29,9 +30,7 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
-    void mouseMoveEvent(QMouseEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void createControls();
@@ -39,7 +38,6 @@ private:
     void Form_Load();
     void resizeRedrawingContinuously();
     void resizeAtTheEnd();
-    void resetButtonsExcept(const MuvButtons *hovered);
     void showCommentary();
     void unloadSelf();
 
@@ -50,6 +48,7 @@ private:
     MuvButtons *cmdHelp = nullptr;
     MuvButtons *cmdClose = nullptr;
     std::array<MuvButtons *, 4> m_buttons{};
+    HoverGroup *m_hover = nullptr;
     QComboBox *Combo1 = nullptr;
     QLineEdit *Text1 = nullptr;
 };

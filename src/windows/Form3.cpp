@@ -4,6 +4,7 @@
 #include "app/Module1.h"
 #include "app/Platform.h"
 #include "app/Twips.h"
+#include "controls/HoverGroup.h"
 #include "controls/InputCodes.h"
 #include "controls/MuvButtons.h"
 #include "controls/VisualControl.h"
@@ -11,6 +12,7 @@
 #include "richtext/RtfReader.h"
 #include "windows/CommentaryPicture.h"
 #include "windows/Form2.h"
+#include "windows/frmSearch.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -40,16 +42,6 @@ constexpr int BevelGap = 10;
 const QColor ShadowColour(128, 128, 128);
 const QColor LightColour(227, 227, 227);
 
-constexpr QRect twipsRect(int left, int top, int width, int height)
-{
-    return QRect(Twips::px(left), Twips::px(top), Twips::px(width), Twips::px(height));
-}
-
-int twipsOf(int pixels)
-{
-    return int(Twips::toTwips(pixels));
-}
-
 struct ButtonDesign
 {
     const char *label;
@@ -62,7 +54,6 @@ constexpr ButtonDesign Buttons[] = {{"Print", 270, 75, 345, 9, 10}, {"Help", 243
 Form3::Form3(Module1 &module) : m(module)
 {
     setWindowTitle(QStringLiteral("Comment"));
-    setMouseTracking(true);
     createControls();
     connectControls();
     resize(Twips::px(ClientWidth), Twips::px(ClientHeight));
@@ -78,8 +69,7 @@ void Form3::createControls()
     static_cast<QLabel *>(Picture1)->setPixmap(CommentaryPicture::make(devicePixelRatioF()));
     static_cast<QLabel *>(Picture1)->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Picture1->setAutoFillBackground(true);
-    Picture1->setGeometry(twipsRect(PanelLeft, ContentTop, 6924, 5052));
-    Picture1->setMouseTracking(true);
+    Picture1->setGeometry(Twips::rect(PanelLeft, ContentTop, 6924, 5052));
     Picture1->installEventFilter(this);
 
     List1 = new QTextEdit(this);
@@ -90,21 +80,18 @@ void Form3::createControls()
     serif.setStyleHint(QFont::Serif);
     serif.setPixelSize(15); // 11.25 points at 96 dots per inch
     List1->document()->setDefaultFont(serif);
-    List1->setGeometry(twipsRect(TextLeft, ContentTop, 6570, 5055));
-    List1->setMouseTracking(true);
-    List1->viewport()->setMouseTracking(true);
+    List1->setGeometry(Twips::rect(TextLeft, ContentTop, 6570, 5055));
     List1->installEventFilter(this);
-    List1->viewport()->installEventFilter(this);
 
+    m_hover = new HoverGroup(this);
+    m_hover->watch(Picture1);
+    m_hover->watch(List1);
+    m_hover->watch(List1->viewport());
     for (size_t i = 0; i < std::size(Buttons); ++i) {
-        auto *button = new MuvButtons(m.platform(), this);
-        button->setGeometry(twipsRect(Buttons[i].left, Buttons[i].top, 1884, Buttons[i].height));
-        button->setTextLabel(QString::fromLatin1(Buttons[i].label));
-        button->setPoza1(Buttons[i].normal);
-        button->setPoza2(Buttons[i].hover);
-        button->setPoza(MuvButtons::libraryPicture(Buttons[i].normal));
-        button->layoutContents();
-        m_buttons[i] = button;
+        m_buttons[i] = MuvButtons::create(m.platform(), this,
+                                          Twips::rect(Buttons[i].left, Buttons[i].top, 1884, Buttons[i].height),
+                                          QString::fromLatin1(Buttons[i].label), Buttons[i].normal, Buttons[i].hover);
+        m_hover->add(m_buttons[i]);
     }
     cmdPrint = m_buttons[0];
     cmdHelp = m_buttons[1];
@@ -114,8 +101,6 @@ void Form3::createControls()
 
 void Form3::connectControls()
 {
-    for (MuvButtons *button : m_buttons)
-        connect(button, &MuvButtons::MouseMove, this, [this, button] { resetButtonsExcept(button); });
     connect(cmdPrint, &MuvButtons::Click, this, &Form3::cmdPrint_Click);
     connect(cmdHelp, &MuvButtons::Click, this, [this] {
         ErrorTrap trap(m.platform());
@@ -239,7 +224,7 @@ void Form3::Form_Resize()
     trap([&] {
         const QString answer = m.platform().dragFullWindows();
         if (answer == QLatin1String("1"))
-            layoutContinuously(twipsOf(width()), twipsOf(height()));
+            layoutContinuously(Twips::fromPixels(width()), Twips::fromPixels(height()));
         else if (answer == QLatin1String("0"))
             layoutAtTheEnd();
     });
@@ -249,59 +234,41 @@ void Form3::Form_Resize()
 void Form3::layoutContinuously(int clientWidth, int clientHeight)
 {
     if (clientWidth - 1800 > 0 && clientHeight - 630 > 0)
-        List1->setGeometry(twipsRect(TextLeft, ContentTop, clientWidth - 1800, clientHeight - 630));
+        List1->setGeometry(Twips::rect(TextLeft, ContentTop, clientWidth - 1800, clientHeight - 630));
     if (clientWidth - 180 > 0 && clientHeight - 630 > 0) {
-        Picture1->setGeometry(twipsRect(PanelLeft, ContentTop, clientWidth - 180, clientHeight - 630));
+        Picture1->setGeometry(Twips::rect(PanelLeft, ContentTop, clientWidth - 180, clientHeight - 630));
         fitBevel();
     }
     if (clientWidth - 1974 > 0) {
-        const int closeLeft = twipsOf(cmdClose->x());
+        const int closeLeft = Twips::fromPixels(cmdClose->x());
         cmdHelp->setVisible(closeLeft > 4330);
         cmdPrint->setVisible(closeLeft > 2170);
-        cmdClose->setGeometry(twipsRect(clientWidth + FrameWidth - 2154, 72, 1884, 348));
+        cmdClose->setGeometry(Twips::rect(clientWidth + FrameWidth - 2154, 72, 1884, 348));
     }
 }
 
 // One event at the end of a drag: a minimum size, then the same places without the fit tests.
 void Form3::layoutAtTheEnd()
 {
-    if (twipsOf(width()) + FrameWidth < MinimumOuterWidth)
+    if (Twips::fromPixels(width()) + FrameWidth < MinimumOuterWidth)
         resize(Twips::px(MinimumOuterWidth - FrameWidth), height());
-    if (twipsOf(height()) + FrameHeight < MinimumOuterHeight)
+    if (Twips::fromPixels(height()) + FrameHeight < MinimumOuterHeight)
         resize(width(), Twips::px(MinimumOuterHeight - FrameHeight));
-    const int clientWidth = twipsOf(width());
-    const int clientHeight = twipsOf(height());
-    List1->setGeometry(twipsRect(TextLeft, ContentTop, clientWidth - 1800, clientHeight - 630));
-    Picture1->setGeometry(twipsRect(PanelLeft, ContentTop, clientWidth - 180, clientHeight - 630));
-    cmdClose->setGeometry(twipsRect(clientWidth + FrameWidth - 2154, 72, 1884, 348));
+    const int clientWidth = Twips::fromPixels(width());
+    const int clientHeight = Twips::fromPixels(height());
+    List1->setGeometry(Twips::rect(TextLeft, ContentTop, clientWidth - 1800, clientHeight - 630));
+    Picture1->setGeometry(Twips::rect(PanelLeft, ContentTop, clientWidth - 180, clientHeight - 630));
+    cmdClose->setGeometry(Twips::rect(clientWidth + FrameWidth - 2154, 72, 1884, 348));
     fitBevel();
     List1->viewport()->update();
-}
-
-void Form3::resetButtonsExcept(const MuvButtons *hovered)
-{
-    for (MuvButtons *button : m_buttons) {
-        if (button != hovered)
-            button->MakeInvizibil();
-    }
-}
-
-void Form3::mouseMoveEvent(QMouseEvent *event)
-{
-    QWidget::mouseMoveEvent(event);
-    resetButtonsExcept(nullptr);
 }
 
 bool Form3::eventFilter(QObject *watched, QEvent *event)
 {
     const bool panel = watched == Picture1;
-    const bool text = watched == List1 || watched == List1->viewport();
-    if (!panel && !text)
+    if (!panel && watched != List1)
         return QWidget::eventFilter(watched, event);
     switch (event->type()) {
-    case QEvent::MouseMove:
-        resetButtonsExcept(nullptr);
-        break;
     case QEvent::MouseButtonPress:
         if (panel)
             List1->setFocus();
@@ -313,7 +280,8 @@ bool Form3::eventFilter(QObject *watched, QEvent *event)
             return true;
         }
         if (watched == List1 && InputCodes::keyCode(key->key()) == InputCodes::F3) {
-            emit searchRequested();
+            ErrorTrap trap(m.platform());
+            trap([&] { m.windows().show<frmSearch>(); });
             return true;
         }
         break;

@@ -3,6 +3,7 @@
 #include <QWidget>
 #include <array>
 
+class HoverGroup;
 class Module1;
 class MuvButtons;
 class QPrinter;
@@ -32,15 +33,10 @@ public:
     void cmdPrint_Click();
     void Form_Resize();
 
-signals:
-    // F3 in the text area: the search window should open.
-    void searchRequested();
-
 protected:
     void keyPressEvent(QKeyEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
-    void mouseMoveEvent(QMouseEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
@@ -53,7 +49,6 @@ private:
     void layoutContinuously(int clientWidth, int clientHeight);
     void layoutAtTheEnd();
     void placePanelAndText(int clientWidth, int clientHeight);
-    void resetButtonsExcept(const MuvButtons *hovered);
 
     Module1 &m;
     QWidget *Picture1 = nullptr; // the panel under the text, its picture at the left
@@ -62,5 +57,6 @@ private:
     MuvButtons *cmdHelp = nullptr;
     MuvButtons *cmdClose = nullptr;
     std::array<MuvButtons *, 3> m_buttons{};
+    HoverGroup *m_hover = nullptr;
     QRect m_bevel; // the panel's rectangle the bevel is drawn around, in pixels
 };

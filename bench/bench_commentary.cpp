@@ -1,0 +1,65 @@
+// Measures opening the commentary of a day in-process (release build): the walk of the shared
+// cursor to the grid's selected row, the RTF reading and the layout of the text.
+//
+//   bench_commentary [feastbook.mdb]
+#include "app/Module1.h"
+#include "controls/VisualControl.h"
+#include "data/CalendarVariant.h"
+#include "support/FakePlatform.h"
+#include "support/TestDatabase.h"
+#include "windows/Form2.h"
+#include "windows/Form3.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QTextEdit>
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+int main(int argc, char *argv[])
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    ScopedCurrentFolder folder;
+    QString path = argc > 1 ? QFileInfo(QString::fromLocal8Bit(argv[1])).absoluteFilePath() : QString();
+    if (path.isEmpty()) {
+        path = folder.file(CalendarFileName);
+        TestDatabase::write(path, TestDatabase::days(QDate(2000, 1, 1), 1461));
+    }
+
+    FakePlatform platform;
+    Module1 module(platform);
+    module.CalendarDb = CalendarDatabase::open(path);
+    module.CalendarRs = module.CalendarDb->openTable(CalendarTableName);
+    module.CalendarVariant = Variant::SUA;
+    module.CalendarRs->MoveLast();
+    module.LastRowId = qint16(module.CalendarRs->integer(QStringLiteral("ID")));
+    module.TodayRowId = qint16(module.LastRowId * 3 / 4);
+
+    Form2 &main = module.windows().window<Form2>();
+    Form3 &comment = module.windows().window<Form3>();
+    comment.show();
+    QApplication::processEvents();
+
+    std::vector<double> times;
+    QElapsedTimer timer;
+    for (int i = 0; i < 200; ++i) {
+        main.grid().cellClick(1 + i % 21); // another day each time
+        comment.Form_Deactivate();
+        timer.start();
+        comment.Form_Activate();
+        comment.text().document()->documentLayout()->documentSize(); // the layout is done now
+        comment.text().viewport()->repaint();
+        times.push_back(double(timer.nsecsElapsed()) / 1e6);
+    }
+    std::sort(times.begin(), times.end());
+    std::printf("Opening a day's commentary over %d rows (walk, RTF, layout, paint; 200 days): median %.2f ms, "
+                "p95 %.2f ms, max %.2f ms\n",
+                int(module.LastRowId), times[times.size() / 2], times[times.size() * 95 / 100], times.back());
+    if (!platform.messages.isEmpty())
+        std::printf("reported: %s\n", qPrintable(platform.messages.join(QStringLiteral(" | "))));
+    return 0;
+}

@@ -1,0 +1,38 @@
+#include "controls/HoverGroup.h"
+
+#include "controls/MuvButtons.h"
+
+#include <QEvent>
+#include <QWidget>
+
+HoverGroup::HoverGroup(QWidget *window) : QObject(window)
+{
+    watch(window);
+}
+
+void HoverGroup::add(MuvButtons *button)
+{
+    m_buttons << button;
+    connect(button, &MuvButtons::MouseMove, this, [this, button] { resetExcept(button); });
+}
+
+void HoverGroup::watch(QWidget *control)
+{
+    control->setMouseTracking(true);
+    control->installEventFilter(this);
+}
+
+void HoverGroup::resetExcept(const MuvButtons *hovered)
+{
+    for (MuvButtons *button : m_buttons) {
+        if (button != hovered)
+            button->MakeInvizibil();
+    }
+}
+
+bool HoverGroup::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::MouseMove)
+        resetExcept(nullptr);
+    return QObject::eventFilter(watched, event);
+}
