@@ -57,342 +57,258 @@ struct Window
 class TestDayCell : public QObject
 {
     Q_OBJECT
+    FakePlatform platform; // what the cells of the running test report
 
 private slots:
-    void oneColour_data();
-    void oneColour();
-    void twoColours_data();
-    void twoColours();
-    void codesOfOtherLengthsChangeNothing_data();
-    void codesOfOtherLengthsChangeNothing();
-    void nonDigitCodesAreReportedAndSkipped();
-    void caption2WithoutFormateaza();
-    void framePhasesAlternate();
-    void timerPaintsOnlyTheSelectedCell();
-    void frameIsDrawnInTheRightPhase();
-    void twoColoursAreDrawn();
-    void geometryFollowsTheWidth();
-    void mouseEvents();
-    void keysReachTheHost_data();
-    void keysReachTheHost();
-    void hostMayKeepTab();
-    void failingHostIsReported();
-};
+    void init() { platform.messages.clear(); }
 
-void TestDayCell::oneColour_data()
-{
-    QTest::addColumn<QString>("code");
-    QTest::addColumn<QColor>("colour");
-    QTest::newRow("4 red") << "4" << Red;
-    QTest::newRow("1 white shows blue") << "1" << Blue;
-    QTest::newRow("0 black") << "0" << Black;
-    QTest::newRow("5 violet") << "5" << QColor(128, 0, 128);
-    QTest::newRow("7") << "7" << QColor(192, 192, 192);
-    QTest::newRow("9") << "9" << QColor(0, 0, 255);
-}
-
-void TestDayCell::oneColour()
-{
-    QFETCH(QString, code);
-    QFETCH(QColor, colour);
-    FakePlatform platform;
-    CimpData cell(platform);
-    format(cell, QStringLiteral("Tuesday; St Anne"), QStringLiteral("2;4")); // two colours first
-    format(cell, QStringLiteral("Easter Sunday"), code);
-    QVERIFY(!cell.showsTwoColours());
-    QCOMPARE(cell.shownText(), QStringLiteral("Easter Sunday"));
-    QCOMPARE(coloursOf(cell), QList<QColor>(13, colour));
-    QCOMPARE(cell.accessibleName(), QStringLiteral("W Apr 16, Easter Sunday"));
-    QVERIFY(platform.messages.isEmpty());
-}
-
-void TestDayCell::twoColours_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("code");
-    QTest::addColumn<int>("firstPart");
-    QTest::addColumn<QColor>("first");
-    QTest::addColumn<QColor>("second");
-    // The ";" belongs to the first part.
-    QTest::newRow("2;4 split at 8") << "Tuesday; St Anne" << "2;4" << 8 << Green << Red;
-    QTest::newRow("4;1 without ;") << "Easter Sunday" << "4;1" << 0 << Red << Blue;
-    QTest::newRow("first ; counts") << "a;b;c" << "5;6" << 2 << QColor(128, 0, 128) << QColor(128, 128, 0);
-    QTest::newRow("; last") << "Monday;" << "2;4" << 7 << Green << Red;
-    QTest::newRow("middle not read") << "Mon;Tue" << "2x4" << 4 << Green << Red;
-}
-
-void TestDayCell::twoColours()
-{
-    QFETCH(QString, text);
-    QFETCH(QString, code);
-    QFETCH(int, firstPart);
-    QFETCH(QColor, first);
-    QFETCH(QColor, second);
-    FakePlatform platform;
-    CimpData cell(platform);
-    format(cell, QStringLiteral("Easter Sunday"), QStringLiteral("4"));
-    format(cell, text, code);
-    QVERIFY(cell.showsTwoColours());
-    QCOMPARE(cell.shownText(), text);
-    QCOMPARE(coloursOf(cell), QList<QColor>(firstPart, first) << QList<QColor>(text.size() - firstPart, second));
-    QVERIFY(platform.messages.isEmpty());
-}
-
-void TestDayCell::codesOfOtherLengthsChangeNothing_data()
-{
-    QTest::addColumn<QString>("before");
-    QTest::addColumn<QString>("code");
-    for (const char *before : {"4", "2;4"}) {
-        for (const char *code : {"", "10", "2;4;", "2;4;5"})
-            QTest::addRow("%s then \"%s\"", before, code) << before << code;
+    void colours_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("code");
+        QTest::addColumn<int>("firstPart"); // characters in the first colour
+        QTest::addColumn<QColor>("first");
+        QTest::addColumn<QColor>("second");
+        // One digit: "4" and "1" have colours of their own, the others are the 16-colour palette.
+        QTest::newRow("4 red") << "Easter Sunday" << "4" << 13 << Red << Red;
+        QTest::newRow("1 white shows blue") << "Easter Sunday" << "1" << 13 << Blue << Blue;
+        QTest::newRow("0 black") << "Easter Sunday" << "0" << 13 << Black << Black;
+        QTest::newRow("9 palette blue") << "Easter Sunday" << "9" << 13 << QColor(0, 0, 255) << QColor();
+        // Two digits: split after the first ";", which belongs to the first part.
+        QTest::newRow("2;4 split at 8") << "Tuesday; St Anne" << "2;4" << 8 << Green << Red;
+        QTest::newRow("4;1 without ;") << "Easter Sunday" << "4;1" << 0 << Red << Blue;
+        QTest::newRow("first ; counts") << "a;b;c" << "5;6" << 2 << QColor(128, 0, 128) << QColor(128, 128, 0);
+        QTest::newRow("middle not read") << "Mon;Tue" << "2x4" << 4 << Green << Red;
     }
-}
 
-void TestDayCell::codesOfOtherLengthsChangeNothing()
-{
-    QFETCH(QString, before);
-    QFETCH(QString, code);
-    FakePlatform platform;
-    CimpData cell(platform);
-    format(cell, QStringLiteral("Tuesday; St Anne"), before);
-    const bool two = cell.showsTwoColours();
-    const QList<QColor> colours = coloursOf(cell);
-    cell.setColor2(code);
-    cell.Formateaza();
-    QCOMPARE(cell.showsTwoColours(), two);
-    QCOMPARE(cell.shownText(), QStringLiteral("Tuesday; St Anne"));
-    QCOMPARE(coloursOf(cell), colours);
-    QVERIFY(platform.messages.isEmpty());
-}
-
-void TestDayCell::nonDigitCodesAreReportedAndSkipped()
-{
-    FakePlatform platform;
-    CimpData cell(platform);
-    format(cell, QStringLiteral("Easter"), QStringLiteral("4"));
-    // A letter: the text moves to the one-colour box, its colour stays.
-    format(cell, QStringLiteral("Advent"), QStringLiteral("x"));
-    QCOMPARE(platform.messages.size(), 1);
-    QVERIFY(platform.messages.first().contains(QLatin1String("\"x\"")));
-    QCOMPARE(cell.shownText(), QStringLiteral("Advent"));
-    QCOMPARE(coloursOf(cell), QList<QColor>(6, Red));
-    // A bad first digit: only the second colouring runs.
-    format(cell, QStringLiteral("Mon; Anne"), QStringLiteral("y;4"));
-    QCOMPARE(platform.messages.size(), 2);
-    QVERIFY(cell.showsTwoColours());
-    QCOMPARE(coloursOf(cell), QList<QColor>(4, Black) << QList<QColor>(5, Red));
-    // Both bad: two reports, the text shows in the colour it arrived in.
-    format(cell, QStringLiteral("Mon; Anne"), QStringLiteral("a;b"));
-    QCOMPARE(platform.messages.size(), 4);
-    QCOMPARE(coloursOf(cell), QList<QColor>(9, Black));
-    QVERIFY_THROWS_EXCEPTION(std::out_of_range, CimpData::colourForCode(16));
-}
-
-void TestDayCell::caption2WithoutFormateaza()
-{
-    FakePlatform platform;
-    CimpData cell(platform);
-    format(cell, QStringLiteral("Easter Sunday"), QStringLiteral("4"));
-    cell.setCaption2(QStringLiteral("Easter Monday"));
-    QCOMPARE(cell.Caption2(), QStringLiteral("Easter Monday"));
-    QCOMPARE(cell.shownText(), QStringLiteral("Easter Sunday"));
-    // The two-colour box shows new text at once, in the colour text arrives in.
-    format(cell, QStringLiteral("Mon; Anne"), QStringLiteral("2;4"));
-    cell.setCaption2(QStringLiteral("Tue; Joachim"));
-    QCOMPARE(cell.shownText(), QStringLiteral("Tue; Joachim"));
-    QCOMPARE(coloursOf(cell), QList<QColor>(12, Black));
-}
-
-void TestDayCell::framePhasesAlternate()
-{
-    FakePlatform platform;
-    CimpData cell(platform);
-    QList<int> phases;
-    for (int i = 0; i < 5; ++i) {
-        phases << cell.visiblePhase();
-        cell.Paint();
+    void colours()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, code);
+        QFETCH(int, firstPart);
+        QFETCH(QColor, first);
+        QFETCH(QColor, second);
+        CimpData cell(platform);
+        const bool two = code.size() == 3;
+        format(cell, QStringLiteral("Mon; Anne"), two ? QStringLiteral("4") : QStringLiteral("2;4")); // the other kind first
+        format(cell, text, code);
+        QCOMPARE(cell.showsTwoColours(), two);
+        QCOMPARE(cell.shownText(), text);
+        QCOMPARE(coloursOf(cell), QList<QColor>(firstPart, first) << QList<QColor>(text.size() - firstPart, second));
+        QCOMPARE(cell.accessibleName(), QStringLiteral("W Apr 16, ") + text);
+        QVERIFY(platform.messages.isEmpty());
     }
-    QCOMPARE(phases, QList<int>({0, 1, 2, 1, 2})); // now A again
-    cell.UnPaint();
-    QVERIFY(!cell.frameVisible());
-    QVERIFY(cell.FramePhase());
-    cell.Paint();
-    QCOMPARE(cell.visiblePhase(), 2); // goes on from where it was
-}
 
-void TestDayCell::timerPaintsOnlyTheSelectedCell()
-{
-    FakePlatform platform;
-    CimpData selected(platform);
-    CimpData other(platform);
-    selected.setSelectat(true); // never painted
-    QTRY_COMPARE_WITH_TIMEOUT(selected.visiblePhase(), 1, 1000);
-    QTRY_COMPARE_WITH_TIMEOUT(selected.visiblePhase(), 2, 1000);
-    selected.setSelectat(false);
-    selected.UnPaint();
-    QTest::qWait(400);
-    QCOMPARE(selected.visiblePhase(), 0);
-    QCOMPARE(other.visiblePhase(), 0);
-}
-
-void TestDayCell::frameIsDrawnInTheRightPhase()
-{
-    FakePlatform platform;
-    CimpData cell(platform);
-    cell.resize(419, 19);
-    cell.show();
-    const auto frameAt = [&](int x, int y) { return cell.grab().toImage().pixelColor(x, y) == FrameColour; };
-    QVERIFY(!frameAt(0, 0));
-    cell.Paint(); // A: dots from the start of each line
-    QVERIFY(frameAt(0, 0) && frameAt(2, 1) && !frameAt(3, 0) && !frameAt(4, 0));
-    QVERIFY(frameAt(0, 16) && frameAt(0, 17) && frameAt(1, 18));
-    QVERIFY(frameAt(416, 0) && frameAt(417, 2) && !frameAt(418, 0));
-    QVERIFY(!frameAt(416, 17)); // the lines end before the right-hand side
-    cell.Paint(); // B: four pixels later
-    QVERIFY(!frameAt(0, 0) && !frameAt(3, 1) && frameAt(4, 0) && frameAt(6, 1) && !frameAt(7, 0));
-    QVERIFY(frameAt(0, 4) && frameAt(417, 4) && !frameAt(417, 0));
-    cell.UnPaint();
-    QVERIFY(!frameAt(4, 0) && !frameAt(417, 4));
-}
-
-void TestDayCell::twoColoursAreDrawn()
-{
-    FakePlatform platform;
-    CimpData cell(platform);
-    cell.resize(419, 19);
-    format(cell, QStringLiteral("WWWWWWW;WWWWWWWW"), QStringLiteral("2;4"));
-    cell.show();
-    const QImage image = cell.grab().toImage();
-    const QRect box = cell.celebrationBox().toRect();
-    int green = 0, redAfterGreen = 0, redBeforeGreen = 0, lastGreen = -1;
-    for (int x = box.left(); x <= box.right(); ++x) {
-        for (int y = box.top(); y <= box.bottom(); ++y) {
-            if (image.pixelColor(x, y) == Green)
-                ++green, lastGreen = x;
-            if (image.pixelColor(x, y) == Red)
-                ++(lastGreen < 0 ? redBeforeGreen : redAfterGreen);
+    void codesOfOtherLengthsChangeNothing_data()
+    {
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<QString>("code");
+        for (const QString &before : QStringList{"4", "2;4"}) {
+            for (const QString &code : QStringList{"", "10", "2;4;", "2;4;5"})
+                QTest::addRow("%s then \"%s\"", qPrintable(before), qPrintable(code)) << before << code;
         }
     }
-    QVERIFY(green > 20 && redAfterGreen > 20);
-    QCOMPARE(redBeforeGreen, 0);
-}
 
-void TestDayCell::geometryFollowsTheWidth()
-{
-    FakePlatform platform;
-    CimpData cell(platform);
-    cell.show();
-    cell.resize(419, 40);
-    QCOMPARE(cell.height(), 19);
-    QTRY_COMPARE(cell.celebrationBox(), QRectF(132, 2, 281, 14));
-    cell.resize(100, 19);
-    QTRY_COMPARE(cell.width(), 100);
-    QCOMPARE(cell.celebrationBox(), QRectF(132, 2, 281, 14));
-    cell.Paint();
-    const QImage image = cell.grab().toImage();
-    QCOMPARE(image.pixelColor(97, 0), FrameColour); // 100 - 2.986
-    QCOMPARE(image.pixelColor(98, 0), FrameColour); // 100 - 1.99
-}
+    void codesOfOtherLengthsChangeNothing()
+    {
+        QFETCH(QString, before);
+        QFETCH(QString, code);
+        CimpData cell(platform);
+        format(cell, QStringLiteral("Tuesday; St Anne"), before);
+        const bool two = cell.showsTwoColours();
+        const QList<QColor> colours = coloursOf(cell);
+        cell.setColor2(code);
+        cell.Formateaza();
+        QCOMPARE(cell.showsTwoColours(), two);
+        QCOMPARE(cell.shownText(), QStringLiteral("Tuesday; St Anne"));
+        QCOMPARE(coloursOf(cell), colours);
+        QVERIFY(platform.messages.isEmpty());
+    }
 
-void TestDayCell::mouseEvents()
-{
-    Window w;
-    QVERIFY(w.open());
-    CimpData *cell = w.cell;
-    QTRY_COMPARE(cell->celebrationBox().left(), 132.0);
-    QStringList events;
-    bool focusedAtClick = false;
-    connect(cell, &CimpData::MouseDown, cell, [&](int b, int, double x, double) { events << QStringLiteral("down %1 %2").arg(b).arg(x); });
-    connect(cell, &CimpData::MouseMove, cell, [&](int, int, double x, double y) { events << QStringLiteral("move %1,%2").arg(x).arg(y); });
-    connect(cell, &CimpData::Click, cell, [&] { events << QStringLiteral("click"); focusedAtClick = cell->hasFocus(); });
-    connect(cell, &CimpData::DblClick, cell, [&] { events << QStringLiteral("dbl"); });
+    void nonDigitCodesAreReportedAndSkipped()
+    {
+        CimpData cell(platform);
+        format(cell, QStringLiteral("Easter"), QStringLiteral("4"));
+        // A letter: the text moves to the one-colour box, its colour stays.
+        format(cell, QStringLiteral("Advent"), QStringLiteral("x"));
+        QCOMPARE(platform.messages.size(), 1);
+        QVERIFY(platform.messages.first().contains(QLatin1String("\"x\"")));
+        QCOMPARE(cell.shownText(), QStringLiteral("Advent"));
+        QCOMPARE(coloursOf(cell), QList<QColor>(6, Red));
+        // A bad first digit: only the second colouring runs.
+        format(cell, QStringLiteral("Mon; Anne"), QStringLiteral("y;4"));
+        QCOMPARE(platform.messages.size(), 2);
+        QVERIFY(cell.showsTwoColours());
+        QCOMPARE(coloursOf(cell), QList<QColor>(4, Black) << QList<QColor>(5, Red));
+        // Both bad: two reports, the text shows in the colour it arrived in.
+        format(cell, QStringLiteral("Mon; Anne"), QStringLiteral("a;b"));
+        QCOMPARE(platform.messages.size(), 4);
+        QCOMPARE(coloursOf(cell), QList<QColor>(9, Black));
+        QVERIFY_THROWS_EXCEPTION(std::out_of_range, CimpData::colourForCode(16));
+    }
 
-    w.other->setFocus();
-    QTest::mouseClick(cell, Qt::LeftButton, {}, QPoint(20, 8)); // the date text
-    QCOMPARE(events, QStringList({"click"}));
-    QVERIFY(focusedAtClick);
-    events.clear();
-    QTest::mouseClick(cell, Qt::LeftButton, {}, QPoint(120, 8)); // the surface between the texts
-    QTest::mouseClick(cell, Qt::RightButton, {}, QPoint(200, 8)); // the celebration text
-    QCOMPARE(events, QStringList({"down 1 120", "click"}));
-    events.clear();
-    QTest::mouseClick(cell, Qt::LeftButton, {}, QPoint(200, 8));
-    QTest::mouseDClick(cell, Qt::LeftButton, {}, QPoint(200, 8));
-    QTest::mouseRelease(cell, Qt::LeftButton, {}, QPoint(200, 8));
-    QCOMPARE(events, QStringList({"click", "dbl"}));
-    events.clear();
-    QTest::mouseMove(cell, QPoint(12, 7)); // over the date: its own coordinates
-    QTest::mouseMove(cell, QPoint(200, 7)); // over the celebration: nothing
-    QTest::mouseMove(cell, QPoint(118, 7));
-    QCOMPARE(events, QStringList({"move 10,5", "move 118,7"}));
-}
+    void caption2WithoutFormateaza()
+    {
+        CimpData cell(platform);
+        format(cell, QStringLiteral("Easter Sunday"), QStringLiteral("4"));
+        cell.setCaption2(QStringLiteral("Easter Monday"));
+        QCOMPARE(cell.shownText(), QStringLiteral("Easter Sunday"));
+        // The two-colour box shows new text at once, in the colour text arrives in.
+        format(cell, QStringLiteral("Mon; Anne"), QStringLiteral("2;4"));
+        cell.setCaption2(QStringLiteral("Tue; Joachim"));
+        QCOMPARE(cell.shownText(), QStringLiteral("Tue; Joachim"));
+        QCOMPARE(coloursOf(cell), QList<QColor>(12, Black));
+    }
 
-void TestDayCell::keysReachTheHost_data()
-{
-    QTest::addColumn<int>("key");
-    QTest::addColumn<int>("code");
-    QTest::addColumn<int>("ascii");
-    QTest::newRow("Up") << int(Qt::Key_Up) << 38 << 0;
-    QTest::newRow("Down") << int(Qt::Key_Down) << 40 << 0;
-    QTest::newRow("Page Up") << int(Qt::Key_PageUp) << 33 << 0;
-    QTest::newRow("Page Down") << int(Qt::Key_PageDown) << 34 << 0;
-    QTest::newRow("Home") << int(Qt::Key_Home) << 36 << 0;
-    QTest::newRow("End") << int(Qt::Key_End) << 35 << 0;
-    QTest::newRow("F3") << int(Qt::Key_F3) << 114 << 0;
-    QTest::newRow("Esc") << int(Qt::Key_Escape) << 27 << 27;
-    QTest::newRow("Enter") << int(Qt::Key_Return) << 13 << 13;
-    QTest::newRow("a") << int(Qt::Key_A) << 65 << 97;
-}
+    void framePhasesAlternate()
+    {
+        CimpData cell(platform);
+        QList<int> phases;
+        for (int i = 0; i < 5; ++i) {
+            phases << cell.visiblePhase();
+            cell.Paint();
+        }
+        QCOMPARE(phases, QList<int>({0, 1, 2, 1, 2})); // now A again
+        cell.UnPaint();
+        QVERIFY(!cell.frameVisible());
+        QVERIFY(cell.FramePhase());
+        cell.Paint();
+        QCOMPARE(cell.visiblePhase(), 2); // goes on from where it was
+    }
 
-void TestDayCell::keysReachTheHost()
-{
-    QFETCH(int, key);
-    QFETCH(int, code);
-    QFETCH(int, ascii);
-    Window w;
-    // A window shortcut on a grid key must not take it from the cell.
-    auto *action = new QAction(&w.window);
-    if (key != Qt::Key_A)
-        action->setShortcut(QKeySequence(key));
-    w.window.addAction(action);
-    QSignalSpy shortcut(action, &QAction::triggered);
-    QVERIFY(w.open());
-    w.cell->setFocus();
-    QList<int> codes, asciis;
-    connect(w.cell, &CimpData::KeyDown, w.cell, [&](int *c, int) { codes << *c; });
-    connect(w.cell, &CimpData::KeyPress, w.cell, [&](int *a) { asciis << *a; });
-    QTest::keyClick(w.window.windowHandle(), Qt::Key(key));
-    QCOMPARE(codes, QList<int>({code}));
-    QCOMPARE(asciis, ascii ? QList<int>({ascii}) : QList<int>());
-    QVERIFY(w.cell->hasFocus());
-    QCOMPARE(shortcut.count(), 0);
-}
+    void timerPaintsOnlyTheSelectedCell()
+    {
+        CimpData selected(platform);
+        CimpData other(platform);
+        selected.setSelectat(true); // never painted
+        QTRY_COMPARE_WITH_TIMEOUT(selected.visiblePhase(), 1, 1000);
+        QTRY_COMPARE_WITH_TIMEOUT(selected.visiblePhase(), 2, 1000);
+        selected.setSelectat(false);
+        selected.UnPaint();
+        QTest::qWait(400);
+        QCOMPARE(selected.visiblePhase(), 0);
+        QCOMPARE(other.visiblePhase(), 0);
+    }
 
-void TestDayCell::hostMayKeepTab()
-{
-    Window w;
-    QVERIFY(w.open());
-    w.cell->setFocus();
-    bool keep = true;
-    QList<int> codes;
-    connect(w.cell, &CimpData::KeyDown, w.cell, [&](int *c, int) { codes << *c; if (keep) *c = 0; });
-    QTest::keyClick(w.window.windowHandle(), Qt::Key_Tab);
-    QVERIFY(w.cell->hasFocus());
-    keep = false;
-    QTest::keyClick(w.window.windowHandle(), Qt::Key_Tab);
-    QVERIFY(w.other->hasFocus());
-    QCOMPARE(codes, QList<int>({9, 9}));
-}
+    void frameAndGeometry()
+    {
+        CimpData cell(platform);
+        cell.show();
+        cell.resize(419, 40);
+        QCOMPARE(cell.height(), 19);
+        QTRY_COMPARE(cell.celebrationBox(), QRectF(132, 2, 281, 14));
+        const auto frameAt = [&](int x, int y) { return cell.grab().toImage().pixelColor(x, y) == FrameColour; };
+        QVERIFY(!frameAt(0, 0));
+        cell.Paint(); // A: dots from the start of each line; the lines end before the right-hand side
+        QVERIFY(frameAt(0, 0) && frameAt(0, 17) && frameAt(417, 2) && !frameAt(4, 0) && !frameAt(416, 17));
+        cell.Paint(); // B: four pixels later
+        QVERIFY(!frameAt(0, 0) && frameAt(4, 0) && frameAt(0, 4) && frameAt(417, 4) && !frameAt(417, 0));
+        cell.UnPaint();
+        QVERIFY(!frameAt(4, 0) && !frameAt(417, 4));
 
-void TestDayCell::failingHostIsReported()
-{
-    FakePlatform platform;
-    CimpData cell(platform);
-    cell.resize(419, 19);
-    connect(&cell, &CimpData::Click, &cell, [] { throw std::runtime_error("host failed"); });
-    QTest::mouseClick(&cell, Qt::LeftButton, {}, QPoint(120, 8));
-    QCOMPARE(platform.messages, QStringList({"host failed"}));
-}
+        // Narrower than 140 px the celebration box stays where it was; the frame follows the width.
+        cell.resize(100, 19);
+        QTRY_COMPARE(cell.width(), 100);
+        QCOMPARE(cell.celebrationBox(), QRectF(132, 2, 281, 14));
+        cell.Paint(); // A again
+        QVERIFY(frameAt(97, 0) && frameAt(98, 0)); // 100 - 2.986 and 100 - 1.99
+    }
+
+    void mouseEvents()
+    {
+        Window w;
+        QVERIFY(w.open());
+        CimpData *cell = w.cell;
+        QTRY_COMPARE(cell->celebrationBox().left(), 132.0);
+        QStringList events;
+        bool focusedAtClick = false;
+        connect(cell, &CimpData::MouseDown, cell, [&](int b, int, double x, double) { events << QStringLiteral("down %1 %2").arg(b).arg(x); });
+        connect(cell, &CimpData::MouseMove, cell, [&](int, int, double x, double y) { events << QStringLiteral("move %1,%2").arg(x).arg(y); });
+        connect(cell, &CimpData::Click, cell, [&] { events << QStringLiteral("click"); focusedAtClick = cell->hasFocus(); });
+        connect(cell, &CimpData::DblClick, cell, [&] { events << QStringLiteral("dbl"); });
+
+        w.other->setFocus();
+        QTest::mouseClick(cell, Qt::LeftButton, {}, QPoint(20, 8)); // the date text
+        QCOMPARE(events, QStringList({"click"}));
+        QVERIFY(focusedAtClick);
+        events.clear();
+        QTest::mouseClick(cell, Qt::LeftButton, {}, QPoint(120, 8)); // the surface between the texts
+        QTest::mouseClick(cell, Qt::RightButton, {}, QPoint(200, 8)); // the celebration text
+        QCOMPARE(events, QStringList({"down 1 120", "click"}));
+        events.clear();
+        QTest::mouseClick(cell, Qt::LeftButton, {}, QPoint(200, 8));
+        QTest::mouseDClick(cell, Qt::LeftButton, {}, QPoint(200, 8));
+        QTest::mouseRelease(cell, Qt::LeftButton, {}, QPoint(200, 8));
+        QCOMPARE(events, QStringList({"click", "dbl"}));
+        events.clear();
+        QTest::mouseMove(cell, QPoint(12, 7)); // over the date: its own coordinates
+        QTest::mouseMove(cell, QPoint(200, 7)); // over the celebration: nothing
+        QTest::mouseMove(cell, QPoint(118, 7));
+        QCOMPARE(events, QStringList({"move 10,5", "move 118,7"}));
+    }
+
+    void keysReachTheHost_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("code");
+        QTest::addColumn<int>("ascii");
+        QTest::newRow("Down") << int(Qt::Key_Down) << 40 << 0;
+        QTest::newRow("Page Up") << int(Qt::Key_PageUp) << 33 << 0;
+        QTest::newRow("F3") << int(Qt::Key_F3) << 114 << 0;
+        QTest::newRow("Esc") << int(Qt::Key_Escape) << 27 << 27;
+        QTest::newRow("Enter") << int(Qt::Key_Return) << 13 << 13;
+        QTest::newRow("a") << int(Qt::Key_A) << 65 << 97;
+    }
+
+    void keysReachTheHost()
+    {
+        QFETCH(int, key);
+        QFETCH(int, code);
+        QFETCH(int, ascii);
+        Window w;
+        // A window shortcut on a grid key must not take it from the cell.
+        auto *action = new QAction(&w.window);
+        if (key != Qt::Key_A)
+            action->setShortcut(QKeySequence(key));
+        w.window.addAction(action);
+        QSignalSpy shortcut(action, &QAction::triggered);
+        QVERIFY(w.open());
+        w.cell->setFocus();
+        QList<int> codes, asciis;
+        connect(w.cell, &CimpData::KeyDown, w.cell, [&](int *c, int) { codes << *c; });
+        connect(w.cell, &CimpData::KeyPress, w.cell, [&](int *a) { asciis << *a; });
+        QTest::keyClick(w.window.windowHandle(), Qt::Key(key));
+        QCOMPARE(codes, QList<int>({code}));
+        QCOMPARE(asciis, ascii ? QList<int>({ascii}) : QList<int>());
+        QVERIFY(w.cell->hasFocus());
+        QCOMPARE(shortcut.count(), 0);
+    }
+
+    void hostMayKeepTab()
+    {
+        Window w;
+        QVERIFY(w.open());
+        w.cell->setFocus();
+        bool keep = true;
+        QList<int> codes;
+        connect(w.cell, &CimpData::KeyDown, w.cell, [&](int *c, int) { codes << *c; if (keep) *c = 0; });
+        QTest::keyClick(w.window.windowHandle(), Qt::Key_Tab);
+        QVERIFY(w.cell->hasFocus());
+        keep = false;
+        QTest::keyClick(w.window.windowHandle(), Qt::Key_Tab);
+        QVERIFY(w.other->hasFocus());
+        QCOMPARE(codes, QList<int>({9, 9}));
+    }
+
+    void failingHostIsReported()
+    {
+        CimpData cell(platform);
+        cell.resize(419, 19);
+        connect(&cell, &CimpData::Click, &cell, [] { throw std::runtime_error("host failed"); });
+        QTest::mouseClick(&cell, Qt::LeftButton, {}, QPoint(120, 8));
+        QCOMPARE(platform.messages, QStringList({"host failed"}));
+    }
+};
 
 QTEST_MAIN(TestDayCell)
 #include "tst_daycell.moc"

@@ -1,8 +1,11 @@
 #include "liturgy/DayText.h"
 #include "liturgy/LiturgicalCalendar.h"
 #include "liturgy/MovableDates.h"
+#include "richtext/RtfReader.h"
 #include "richtext/RtfWriter.h"
 
+#include <QTextCursor>
+#include <QTextDocument>
 #include <QtTest>
 
 #include <algorithm>
@@ -33,65 +36,6 @@ bool offers(const LiturgicalDay& d, const std::string& key)
 {
     return std::any_of(d.options.begin(), d.options.end(),
                        [&](const Celebration& c) { return c.key == key; });
-}
-
-// Minimal RTF text extraction: enough to read back what RtfWriter writes.
-std::u32string rtfText(const std::string& rtf)
-{
-    static const char32_t high[32] = {0x20AC, 0, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-                                      0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0, 0x017D, 0,
-                                      0, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-                                      0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0, 0x017E, 0x0178};
-    std::u32string out;
-    char16_t pendingHigh = 0;
-    int depth = 0;
-    int skipGroupDepth = -1;  // inside {\fonttbl...} or {\colortbl...}
-    for (size_t i = 0; i < rtf.size(); ++i) {
-        const char c = rtf[i];
-        if (c == '{') { ++depth; continue; }
-        if (c == '}') { if (depth == skipGroupDepth) skipGroupDepth = -1; --depth; continue; }
-        if (c == '\\') {
-            const char n = rtf[i + 1];
-            if (n == '\\' || n == '{' || n == '}') {
-                if (skipGroupDepth < 0) out += static_cast<char32_t>(n);
-                ++i;
-                continue;
-            }
-            if (n == '\'') {
-                const int byte = std::stoi(rtf.substr(i + 2, 2), nullptr, 16);
-                if (skipGroupDepth < 0)
-                    out += byte >= 0x80 && byte < 0xA0 ? high[byte - 0x80] : static_cast<char32_t>(byte);
-                i += 3;
-                continue;
-            }
-            size_t j = i + 1;
-            while (j < rtf.size() && std::isalpha(static_cast<unsigned char>(rtf[j]))) ++j;
-            const std::string word = rtf.substr(i + 1, j - i - 1);
-            size_t k = j;
-            if (k < rtf.size() && (rtf[k] == '-' || std::isdigit(static_cast<unsigned char>(rtf[k])))) {
-                ++k;
-                while (k < rtf.size() && std::isdigit(static_cast<unsigned char>(rtf[k]))) ++k;
-            }
-            const std::string param = rtf.substr(j, k - j);
-            if (k < rtf.size() && rtf[k] == ' ') ++k;
-            if (word == "fonttbl" || word == "colortbl") skipGroupDepth = depth;
-            if (skipGroupDepth < 0 && word == "par") out += U'\n';
-            if (skipGroupDepth < 0 && word == "tab") out += U'\t';
-            if (word == "u") {
-                int v = std::stoi(param);
-                if (v < 0) v += 65536;
-                if (rtf[k] == '?') ++k;
-                if (v >= 0xD800 && v < 0xDC00) pendingHigh = static_cast<char16_t>(v);
-                else if (v >= 0xDC00 && v < 0xE000)
-                    out += static_cast<char32_t>(0x10000 + ((pendingHigh - 0xD800) << 10) + (v - 0xDC00));
-                else out += static_cast<char32_t>(v);
-            }
-            i = k - 1;
-            continue;
-        }
-        if (skipGroupDepth < 0 && depth >= 1) out += static_cast<char32_t>(static_cast<unsigned char>(c));
-    }
-    return out;
 }
 
 } // namespace
@@ -136,23 +80,18 @@ private slots:
     void seasonsAndWeeks()
     {
         QFETCH(int, year);
-        QFETCH(QString, ashWednesday);
-        QFETCH(int, weekBeforeLent);
-        QFETCH(QString, pentecost);
-        QFETCH(int, weekAfterPentecost);
-        QFETCH(QString, advent);
         const MovableDates m = MovableDates::compute(year, Region::Universal);
-        QCOMPARE(QString::fromStdString(m.ashWednesday.iso()), ashWednesday);
-        QCOMPARE(QString::fromStdString(m.pentecost.iso()), pentecost);
-        QCOMPARE(QString::fromStdString(m.adventSunday.iso()), advent);
+        QTEST(QString::fromStdString(m.ashWednesday.iso()), "ashWednesday");
+        QTEST(QString::fromStdString(m.pentecost.iso()), "pentecost");
+        QTEST(QString::fromStdString(m.adventSunday.iso()), "advent");
 
         const auto days = LiturgicalCalendar(Region::Universal).year(year);
         const auto at = [&](CivilDate d) { return days.at(static_cast<size_t>(CivilDate(year, 1, 1).daysTo(d))); };
-        QCOMPARE(at(m.ashWednesday.addDays(-1)).week, weekBeforeLent);
+        QTEST(at(m.ashWednesday.addDays(-1)).week, "weekBeforeLent");
         QCOMPARE(at(m.ashWednesday.addDays(-1)).season, Season::OrdinaryTime);
         QCOMPARE(at(m.ashWednesday).celebration.key, std::string("ash-wednesday"));
         QCOMPARE(at(m.ashWednesday.addDays(4)).weekday.title, std::string("First Sunday of Lent"));
-        QCOMPARE(at(m.pentecost.addDays(1)).week, weekAfterPentecost);
+        QTEST(at(m.pentecost.addDays(1)).week, "weekAfterPentecost");
         QCOMPARE(at(m.christTheKing).week, 34);
         QCOMPARE(at(m.christTheKing).celebration.key, std::string("christ-the-king"));
         QCOMPARE(at(m.adventSunday.addDays(-1)).week, 34);
@@ -192,10 +131,9 @@ private slots:
         QFETCH(Region, region);
         QFETCH(int, year);
         QFETCH(QString, key);
-        QFETCH(QString, keptOn);
         const auto date = findCelebration(region, year, key.toStdString());
         QVERIFY(date);
-        QCOMPARE(QString::fromStdString(date->iso()), keptOn);
+        QTEST(QString::fromStdString(date->iso()), "keptOn");
     }
 
     void usaEpiphanyBaptismAscensionCorpusChristi_data()
@@ -212,14 +150,11 @@ private slots:
     void usaEpiphanyBaptismAscensionCorpusChristi()
     {
         QFETCH(int, year);
-        QFETCH(QString, epiphany);
-        QFETCH(QString, baptism);
-        QFETCH(QString, universalBaptism);
         const auto iso = [](std::optional<CivilDate> d) { return d ? QString::fromStdString(d->iso()) : QString(); };
-        QCOMPARE(iso(findCelebration(Region::USA, year, "epiphany")), epiphany);
-        QCOMPARE(iso(findCelebration(Region::USA, year, "baptism-of-the-lord")), baptism);
+        QTEST(iso(findCelebration(Region::USA, year, "epiphany")), "epiphany");
+        QTEST(iso(findCelebration(Region::USA, year, "baptism-of-the-lord")), "baptism");
         QCOMPARE(iso(findCelebration(Region::Universal, year, "epiphany")), QString("%1-01-06").arg(year));
-        QCOMPARE(iso(findCelebration(Region::Universal, year, "baptism-of-the-lord")), universalBaptism);
+        QTEST(iso(findCelebration(Region::Universal, year, "baptism-of-the-lord")), "universalBaptism");
 
         const CivilDate easter = easterSunday(year);
         QCOMPARE(findCelebration(Region::Universal, year, "ascension"), easter.addDays(39));
@@ -320,7 +255,16 @@ private slots:
         QVERIFY(rtf.find("\\u-10179?\\u-8625?") != std::string::npos);  // surrogate pair
         for (unsigned char c : rtf)
             QVERIFY(c < 0x80);                                   // pure 7-bit file
-        QCOMPARE(rtfText(rtf), U"Saint Thérèse {a\\b} – 5 € Ω 🙏\nx");
+        // Read back with its formats by the reader the commentary window uses.
+        QTextDocument document;
+        richtext::RtfReader::read(QString::fromStdString(rtf), document);
+        QCOMPARE(document.toPlainText(), QStringLiteral("Saint Thérèse {a\\b} – 5 € Ω 🙏\nx"));
+        QTextCursor cursor(&document);
+        cursor.setPosition(1);
+        QVERIFY(cursor.charFormat().fontWeight() == QFont::Bold && cursor.charFormat().fontPointSize() == 14);
+        QCOMPARE(cursor.charFormat().foreground().color(), QColor(200, 0, 0));
+        cursor.setPosition(document.characterCount() - 1);
+        QVERIFY(cursor.charFormat().fontItalic() && cursor.charFormat().fontWeight() != QFont::Bold);
         // Malformed UTF-8 becomes U+FFFD instead of being passed on.
         QCOMPARE(richtext::RtfWriter::escape("a\xC3"), std::string("a\\u-3?"));
     }

@@ -74,13 +74,6 @@ void doubleClick(QWidget *widget, QPoint at)
     }
 }
 
-void mouseMoveOver(QWidget *widget)
-{
-    QMouseEvent move(QEvent::MouseMove, QPointF(5, 5), widget->mapToGlobal(QPointF(5, 5)), Qt::NoButton,
-                     Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(widget, &move);
-}
-
 } // namespace
 
 class TestSearch : public QObject
@@ -88,288 +81,253 @@ class TestSearch : public QObject
     Q_OBJECT
 
 private slots:
-    void wordBeginnings_data();
-    void wordBeginnings();
-    void titlesOfTheChosenYearInTableOrder();
-    void yearItemsFollowTheTable_data();
-    void yearItemsFollowTheTable();
-    void usaTitlesAndTheirCommentaries();
-    void sameTitleTwiceOpensTheLaterDay();
-    void activationEmptiesTheListAndKeepsTheWords();
-    void escapeCloseAndTitleBar();
-    void helpAndHover();
-    void aDamagedRowIsReportedOncePerSearch();
-    void opensFromTheTrayTheMainWindowAndTheGrid();
-};
+    void wordBeginnings_data()
+    {
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<bool>("matches");
 
-void TestSearch::wordBeginnings_data()
-{
-    QTest::addColumn<QString>("title");
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("locale");
-    QTest::addColumn<bool>("matches");
-
-    const QString francis = QStringLiteral("Saint Francis of Assisi");
-    const QString en = QStringLiteral("en_US");
-    QTest::newRow("first word") << francis << "saint" << en << true;
-    QTest::newRow("beginning of a word") << francis << "fran" << en << true;
-    QTest::newRow("two words, other case") << francis << "FRANCIS OF" << en << true;
-    QTest::newRow("last word") << francis << "assisi" << en << true;
-    QTest::newRow("end inside a word") << francis << "francis of ass" << en << true;
-    QTest::newRow("inside a word") << francis << "ncis" << en << false;
-    QTest::newRow("two spaces typed") << francis << "of  Assisi" << en << false;
-    QTest::newRow("longer than the title") << francis << "assisi, religious" << en << false;
-    QTest::newRow("empty text") << francis << "" << en << true;
-    QTest::newRow("empty title, empty text") << "" << "" << en << true;
-    QTest::newRow("empty title") << "" << "a" << en << false;
-    // Two spaces in a row: the place after the first one starts with the second space.
-    QTest::newRow("double space: word after it") << "Feast  of Saints" << "of saints" << en << true;
-    QTest::newRow("double space: leading space") << "Feast  of Saints" << " of" << en << true;
-    QTest::newRow("double space: other text") << "Feast  of Saints" << " x" << en << false;
-    QTest::newRow("trailing space") << "Feast " << " " << en << false;
-    // Letter case by the user's locale.
-    QTest::newRow("accented letters") << "Sainte Thérèse" << "THÉR" << en << true;
-    QTest::newRow("dotless i, Turkish") << "IRMAK" << "ırmak" << "tr_TR" << true;
-    QTest::newRow("dotless i, English") << "IRMAK" << "ırmak" << en << false;
-    QTest::newRow("dotted capital I, Turkish") << "İstanbul" << "istan" << "tr_TR" << true;
-    QTest::newRow("plain i, Turkish") << "Irmak" << "irmak" << "tr_TR" << false;
-}
-
-void TestSearch::wordBeginnings()
-{
-    QFETCH(QString, title);
-    QFETCH(QString, text);
-    QFETCH(QString, locale);
-    QFETCH(bool, matches);
-    QCOMPARE(WordStartMatcher(text, QLocale(locale)).matches(title), matches);
-}
-
-void TestSearch::titlesOfTheChosenYearInTableOrder()
-{
-    SearchHarness h;
-    frmSearch &w = h.load();
-    QCOMPARE(w.SearchYear, QStringLiteral("2001"));
-
-    // Each keystroke searches again; 2000's Francis of Assisi is not of the chosen year.
-    QTest::keyClicks(&w.searchBox(), QStringLiteral("fran"));
-    QCOMPARE(w.SearchText, QStringLiteral("fran"));
-    QCOMPARE(w.listedTitles(), QStringList({"Saint Francis de Sales, Bishop", "Saint Frances of Rome, Religious",
-                                            "Saint Francis of Assisi, Religious", "Saint Francis Xavier, Priest"}));
-    QTest::keyClicks(&w.searchBox(), QStringLiteral("cis "));
-    QCOMPARE(w.results().count(), 3);
-    pickYear(w, QStringLiteral("2000"));
-    QCOMPARE(w.SearchYear, QStringLiteral("2000"));
-    QCOMPARE(w.listedTitles(), QStringList{"Saint Francis of Assisi, Religious"});
-
-    // The empty text lists every day of the year (2000 is a leap year), in table order.
-    w.searchBox().clear();
-    QStringList all;
-    for (int i = 0; i < 366; ++i)
-        all << h.rows[size_t(i)].ToolTipUniv;
-    QCOMPARE(w.listedTitles(), all);
-    QVERIFY(h.platform.messages.isEmpty());
-}
-
-void TestSearch::yearItemsFollowTheTable_data()
-{
-    QTest::addColumn<QDate>("first");
-    QTest::addColumn<QDate>("today");
-    QTest::addColumn<QStringList>("items");
-    QTest::addColumn<QString>("selected");
-    QTest::newRow("2000-2003") << First << QDate(2001, 10, 4) << QStringList({"2000", "2001", "2002", "2003"})
-                               << "2001";
-    QTest::newRow("2026-2029") << QDate(2026, 1, 1) << QDate(2029, 12, 31)
-                               << QStringList({"2026", "2027", "2028", "2029"}) << "2029";
-    QTest::newRow("this year missing") << First << QDate(2005, 6, 1)
-                                       << QStringList({"2000", "2001", "2002", "2003"}) << "";
-}
-
-void TestSearch::yearItemsFollowTheTable()
-{
-    QFETCH(QDate, first);
-    QFETCH(QDate, today);
-    QFETCH(QStringList, items);
-    QFETCH(QString, selected);
-    SearchHarness h(today);
-    h.rows = TestDatabase::days(first, 1461);
-    h.rows.back().Data += QStringLiteral(" 12:30:00"); // a time of day is no matter
-    frmSearch &w = h.load();
-    QStringList offered;
-    for (int i = 0; i < w.yearBox().count(); ++i)
-        offered << w.yearBox().itemText(i);
-    QCOMPARE(offered, items);
-    QCOMPARE(w.yearBox().currentText(), selected);
-    QCOMPARE(w.SearchYear, QString::number(today.year()));
-    if (!selected.isEmpty()) {
-        QVERIFY(h.platform.messages.isEmpty());
-        return;
+        const QString francis = QStringLiteral("Saint Francis of Assisi");
+        const QString en = QStringLiteral("en_US");
+        QTest::newRow("first word") << francis << "saint" << en << true;
+        QTest::newRow("beginning of a word") << francis << "fran" << en << true;
+        QTest::newRow("two words, other case") << francis << "FRANCIS OF" << en << true;
+        QTest::newRow("last word") << francis << "assisi" << en << true;
+        QTest::newRow("inside a word") << francis << "ncis" << en << false;
+        QTest::newRow("two spaces typed") << francis << "of  Assisi" << en << false;
+        QTest::newRow("longer than the title") << francis << "assisi, religious" << en << false;
+        QTest::newRow("empty text") << francis << "" << en << true;
+        QTest::newRow("empty title") << "" << "a" << en << false;
+        // Two spaces in a row: the place after the first one starts with the second space.
+        QTest::newRow("double space: word after it") << "Feast  of Saints" << "of saints" << en << true;
+        QTest::newRow("double space: leading space") << "Feast  of Saints" << " of" << en << true;
+        QTest::newRow("double space: other text") << "Feast  of Saints" << " x" << en << false;
+        QTest::newRow("trailing space") << "Feast " << " " << en << false;
+        // Letter case by the user's locale.
+        QTest::newRow("accented letters") << "Sainte Thérèse" << "THÉR" << en << true;
+        QTest::newRow("dotless i, Turkish") << "IRMAK" << "ırmak" << "tr_TR" << true;
+        QTest::newRow("dotless i, English") << "IRMAK" << "ırmak" << en << false;
     }
-    // Reported once, on load; every search finds nothing until a year is picked.
-    QCOMPARE(h.platform.messages.size(), 1);
-    QVERIFY(h.platform.messages.first().contains(QLatin1String("2005")));
-    h.shown();
-    QTest::keyClicks(&w.searchBox(), QStringLiteral("t"));
-    w.searchBox().clear();
-    QCOMPARE(w.results().count(), 0);
-    pickYear(w, QStringLiteral("2002"));
-    QCOMPARE(w.results().count(), 365);
-    QCOMPARE(h.platform.messages.size(), 1);
-}
 
-void TestSearch::usaTitlesAndTheirCommentaries()
-{
-    SearchHarness h(QDate(2001, 10, 4), QStringLiteral("SUA"));
-    TestDay &own = h.day(QDate(2001, 1, 4)); // a title and commentary of its own
-    own.ToolTipUniv = QStringLiteral("Weekday of Christmas Time");
-    own.ToolTipSUA = QStringLiteral("Saint Elizabeth Ann Seton, Religious");
-    own.ComentariuSUA = QStringLiteral("USA commentary");
-    // "=" title: the Universal title is searched and its commentary opened, whatever the USA
-    // commentary column holds.
-    TestDay &same = h.day(QDate(2001, 1, 5));
-    same.ToolTipUniv = QStringLiteral("Saint John Neumann, Bishop");
-    same.ComentariuSUA = QStringLiteral("not this one");
-    frmSearch &w = h.load();
-    h.shown();
+    void wordBeginnings()
+    {
+        QFETCH(QString, title);
+        QFETCH(QString, text);
+        QFETCH(QString, locale);
+        QTEST(WordStartMatcher(text, QLocale(locale)).matches(title), "matches");
+    }
 
-    w.searchBox().setText(QStringLiteral("saint e"));
-    QCOMPARE(w.listedTitles(), QStringList{own.ToolTipSUA});
-    w.results().setCurrentRow(0);
-    emit w.button(0).Click();
-    QCOMPARE(h.commentary(), own.ComentariuSUA);
+    void titlesOfTheChosenYearInTableOrder()
+    {
+        SearchHarness h;
+        frmSearch &w = h.load();
+        QCOMPARE(w.SearchYear, QStringLiteral("2001"));
 
-    h.shown();
-    w.searchBox().setText(QStringLiteral("saint john n"));
-    QCOMPARE(w.listedTitles(), QStringList{same.ToolTipUniv});
-    w.results().setCurrentRow(0);
-    QTest::keyClick(&w.results(), Qt::Key_Return);
-    QCOMPARE(h.commentary(), QStringLiteral("Univ 2001-01-05"));
+        // Each keystroke searches again; 2000's Francis of Assisi is not of the chosen year.
+        QTest::keyClicks(&w.searchBox(), QStringLiteral("fran"));
+        QCOMPARE(w.SearchText, QStringLiteral("fran"));
+        QCOMPARE(w.listedTitles(), QStringList({"Saint Francis de Sales, Bishop", "Saint Frances of Rome, Religious",
+                                                "Saint Francis of Assisi, Religious", "Saint Francis Xavier, Priest"}));
+        QTest::keyClicks(&w.searchBox(), QStringLiteral("cis "));
+        QCOMPARE(w.results().count(), 3);
+        pickYear(w, QStringLiteral("2000"));
+        QCOMPARE(w.SearchYear, QStringLiteral("2000"));
+        QCOMPARE(w.listedTitles(), QStringList{"Saint Francis of Assisi, Religious"});
 
-    w.searchBox().setText(QStringLiteral("weekday of christmas"));
-    QCOMPARE(w.results().count(), 0); // its USA title stands in place of the Universal one
-    QVERIFY(h.platform.messages.isEmpty());
-}
-
-void TestSearch::sameTitleTwiceOpensTheLaterDay()
-{
-    SearchHarness h;
-    for (QDate d : {QDate(2001, 2, 1), QDate(2001, 8, 1), QDate(2002, 2, 1)})
-        h.day(d).ToolTipUniv = QStringLiteral("Votive Mass");
-    frmSearch &w = h.load();
-    // Either item opens the later day of the chosen year, not the one of 2002.
-    for (int item : {0, 1}) {
-        h.shown(); // activation empties the list
+        // The empty text lists every day of the year (2000 is a leap year), in table order.
         w.searchBox().clear();
-        QTest::keyClicks(&w.searchBox(), QStringLiteral("votive"));
-        QCOMPARE(w.listedTitles(), QStringList({"Votive Mass", "Votive Mass"}));
-        w.results().setCurrentRow(item);
-        doubleClick(w.results().viewport(), w.results().visualItemRect(w.results().item(item)).center());
-        QCOMPARE(h.commentary(), QStringLiteral("Univ 2001-08-01"));
+        QStringList all;
+        for (int i = 0; i < 366; ++i)
+            all << h.rows[size_t(i)].ToolTipUniv;
+        QCOMPARE(w.listedTitles(), all);
+        QVERIFY(h.platform.messages.isEmpty());
     }
-}
 
-void TestSearch::activationEmptiesTheListAndKeepsTheWords()
-{
-    SearchHarness h;
-    frmSearch &w = h.load();
-    h.shown();
-    QTest::keyClicks(&w.searchBox(), QStringLiteral("saint"));
-    QCOMPARE(w.results().count(), 4);
-    emit w.button(0).Click(); // nothing selected: the commentary of the grid's day (today)
-    QVERIFY(QTest::qWaitForWindowActive(&h.module.windows().window<Form3>()));
-    QTRY_COMPARE(h.commentary(), QStringLiteral("Univ 2001-10-04"));
+    void yearItemsFollowTheTable_data()
+    {
+        QTest::addColumn<QDate>("first");
+        QTest::addColumn<QDate>("today");
+        QTest::addColumn<QStringList>("items");
+        QTest::addColumn<QString>("selected");
+        QTest::newRow("2000-2003") << First << QDate(2001, 10, 4) << QStringList({"2000", "2001", "2002", "2003"})
+                                   << "2001";
+        QTest::newRow("2026-2029") << QDate(2026, 1, 1) << QDate(2029, 12, 31)
+                                   << QStringList({"2026", "2027", "2028", "2029"}) << "2029";
+        QTest::newRow("this year missing") << First << QDate(2005, 6, 1)
+                                           << QStringList({"2000", "2001", "2002", "2003"}) << "";
+    }
 
-    h.shown();
-    QTRY_VERIFY(w.searchBox().hasFocus());
-    QCOMPARE(w.results().count(), 0);
-    QCOMPARE(w.searchBox().text(), QStringLiteral("saint"));
-}
-
-void TestSearch::escapeCloseAndTitleBar()
-{
-    SearchHarness h;
-    frmSearch &w = h.load();
-    h.shown();
-    pickYear(w, QStringLiteral("2003"));
-    // Escape, in the box or in the list, hides and keeps the list.
-    for (QWidget *target : {static_cast<QWidget *>(&w.searchBox()), static_cast<QWidget *>(&w.results())}) {
+    void yearItemsFollowTheTable()
+    {
+        QFETCH(QDate, first);
+        QFETCH(QDate, today);
+        QFETCH(QString, selected);
+        SearchHarness h(today);
+        h.rows = TestDatabase::days(first, 1461);
+        h.rows.back().Data += QStringLiteral(" 12:30:00"); // a time of day is no matter
+        frmSearch &w = h.load();
+        QStringList offered;
+        for (int i = 0; i < w.yearBox().count(); ++i)
+            offered << w.yearBox().itemText(i);
+        QTEST(offered, "items");
+        QCOMPARE(w.yearBox().currentText(), selected);
+        QCOMPARE(w.SearchYear, QString::number(today.year()));
+        if (!selected.isEmpty()) {
+            QVERIFY(h.platform.messages.isEmpty());
+            return;
+        }
+        // Reported once, on load; every search finds nothing until a year is picked.
+        QCOMPARE(h.platform.messages.size(), 1);
+        QVERIFY(h.platform.messages.first().contains(QLatin1String("2005")));
         h.shown();
-        w.searchBox().setText(target == &w.results() ? QStringLiteral("title 2003-01") : QStringLiteral("title"));
-        const int listed = w.results().count();
-        QTest::keyClick(target, Qt::Key_Escape);
+        QTest::keyClicks(&w.searchBox(), QStringLiteral("t"));
+        w.searchBox().clear();
+        QCOMPARE(w.results().count(), 0);
+        pickYear(w, QStringLiteral("2002"));
+        QCOMPARE(w.results().count(), 365);
+        QCOMPARE(h.platform.messages.size(), 1);
+    }
+
+    void usaTitlesAndTheirCommentaries()
+    {
+        SearchHarness h(QDate(2001, 10, 4), QStringLiteral("SUA"));
+        TestDay &own = h.day(QDate(2001, 1, 4)); // a title and commentary of its own
+        own.ToolTipUniv = QStringLiteral("Weekday of Christmas Time");
+        own.ToolTipSUA = QStringLiteral("Saint Elizabeth Ann Seton, Religious");
+        own.ComentariuSUA = QStringLiteral("USA commentary");
+        // "=" title: the Universal title is searched and its commentary opened, whatever the USA
+        // commentary column holds.
+        TestDay &same = h.day(QDate(2001, 1, 5));
+        same.ToolTipUniv = QStringLiteral("Saint John Neumann, Bishop");
+        same.ComentariuSUA = QStringLiteral("not this one");
+        frmSearch &w = h.load();
+        h.shown();
+
+        w.searchBox().setText(QStringLiteral("saint e"));
+        QCOMPARE(w.listedTitles(), QStringList{own.ToolTipSUA});
+        w.results().setCurrentRow(0);
+        emit w.button(0).Click();
+        QCOMPARE(h.commentary(), own.ComentariuSUA);
+
+        h.shown();
+        w.searchBox().setText(QStringLiteral("saint john n"));
+        QCOMPARE(w.listedTitles(), QStringList{same.ToolTipUniv});
+        w.results().setCurrentRow(0);
+        QTest::keyClick(&w.results(), Qt::Key_Return);
+        QCOMPARE(h.commentary(), QStringLiteral("Univ 2001-01-05"));
+
+        w.searchBox().setText(QStringLiteral("weekday of christmas"));
+        QCOMPARE(w.results().count(), 0); // its USA title stands in place of the Universal one
+        QVERIFY(h.platform.messages.isEmpty());
+    }
+
+    void sameTitleTwiceOpensTheLaterDay()
+    {
+        SearchHarness h;
+        for (QDate d : {QDate(2001, 2, 1), QDate(2001, 8, 1), QDate(2002, 2, 1)})
+            h.day(d).ToolTipUniv = QStringLiteral("Votive Mass");
+        frmSearch &w = h.load();
+        // Either item opens the later day of the chosen year, not the one of 2002.
+        for (int item : {0, 1}) {
+            h.shown(); // activation empties the list
+            w.searchBox().clear();
+            QTest::keyClicks(&w.searchBox(), QStringLiteral("votive"));
+            QCOMPARE(w.listedTitles(), QStringList({"Votive Mass", "Votive Mass"}));
+            w.results().setCurrentRow(item);
+            doubleClick(w.results().viewport(), w.results().visualItemRect(w.results().item(item)).center());
+            QCOMPARE(h.commentary(), QStringLiteral("Univ 2001-08-01"));
+        }
+    }
+
+    void activationEmptiesTheListAndKeepsTheWords()
+    {
+        SearchHarness h;
+        frmSearch &w = h.load();
+        h.shown();
+        QTest::keyClicks(&w.searchBox(), QStringLiteral("saint"));
+        QCOMPARE(w.results().count(), 4);
+        emit w.button(0).Click(); // nothing selected: the commentary of the grid's day (today)
+        QVERIFY(QTest::qWaitForWindowActive(&h.module.windows().window<Form3>()));
+        QTRY_COMPARE(h.commentary(), QStringLiteral("Univ 2001-10-04"));
+
+        h.shown();
+        QTRY_VERIFY(w.searchBox().hasFocus());
+        QCOMPARE(w.results().count(), 0);
+        QCOMPARE(w.searchBox().text(), QStringLiteral("saint"));
+    }
+
+    void helpEscapeCloseAndTitleBar()
+    {
+        SearchHarness h;
+        frmSearch &w = h.load();
+        h.shown();
+        // Help opens a normal window and gives the focus back to the box.
+        w.results().setFocus();
+        emit w.button(1).Click();
+        QCOMPARE(h.platform.helpLaunches, std::vector<HelpWindowStyle>{HelpWindowStyle::Normal});
+        QTRY_VERIFY(w.searchBox().hasFocus());
+        pickYear(w, QStringLiteral("2003"));
+        // Escape, in the box or in the list, hides and keeps the list.
+        for (QWidget *target : {static_cast<QWidget *>(&w.searchBox()), static_cast<QWidget *>(&w.results())}) {
+            h.shown();
+            w.searchBox().setText(target == &w.results() ? QStringLiteral("title 2003-01") : QStringLiteral("title"));
+            const int listed = w.results().count();
+            QTest::keyClick(target, Qt::Key_Escape);
+            QVERIFY(!w.isVisible());
+            QCOMPARE(w.results().count(), listed);
+        }
+        // Close hides and empties the list; the window keeps its year and words.
+        h.shown();
+        w.searchBox().setText(QStringLiteral("title 2003-02"));
+        emit w.button(2).Click();
         QVERIFY(!w.isVisible());
-        QCOMPARE(w.results().count(), listed);
+        QCOMPARE(w.results().count(), 0);
+        QCOMPARE(h.shown().SearchYear, QStringLiteral("2003"));
+        QCOMPARE(w.searchBox().text(), QStringLiteral("title 2003-02"));
+
+        // The title bar unloads: the next show starts from the current year and no words.
+        w.close();
+        QVERIFY(!h.module.windows().isLoaded<frmSearch>());
+        frmSearch &again = h.shown();
+        QCOMPARE(again.yearBox().currentText(), QStringLiteral("2001"));
+        QVERIFY(again.searchBox().text().isEmpty());
+        QVERIFY(h.platform.messages.isEmpty());
     }
-    // Close hides and empties the list; the window keeps its year and words.
-    h.shown();
-    w.searchBox().setText(QStringLiteral("title 2003-02"));
-    emit w.button(2).Click();
-    QVERIFY(!w.isVisible());
-    QCOMPARE(w.results().count(), 0);
-    QCOMPARE(h.shown().SearchYear, QStringLiteral("2003"));
-    QCOMPARE(w.searchBox().text(), QStringLiteral("title 2003-02"));
 
-    // The title bar unloads: the next show starts from the current year and no words.
-    w.close();
-    QVERIFY(!h.module.windows().isLoaded<frmSearch>());
-    frmSearch &again = h.shown();
-    QCOMPARE(again.yearBox().currentText(), QStringLiteral("2001"));
-    QVERIFY(again.searchBox().text().isEmpty());
-    QVERIFY(h.platform.messages.isEmpty());
-}
-
-void TestSearch::helpAndHover()
-{
-    SearchHarness h;
-    frmSearch &w = h.load();
-    h.shown();
-    w.results().setFocus();
-    emit w.button(1).Click();
-    QCOMPARE(h.platform.helpLaunches, std::vector<HelpWindowStyle>{HelpWindowStyle::Normal});
-    QTRY_VERIFY(w.searchBox().hasFocus());
-
-    // Over one button the other two go back to normal; over the list or the window, all three.
-    emit w.button(1).MouseMove(0, 0, 5, 5);
-    QVERIFY(w.button(0).PeButon() && !w.button(1).PeButon() && w.button(2).PeButon());
-    mouseMoveOver(w.results().viewport());
-    QVERIFY(w.button(1).PeButon());
-    w.button(2).MakeVizibil();
-    mouseMoveOver(&w);
-    QVERIFY(w.button(2).PeButon());
-}
-
-void TestSearch::aDamagedRowIsReportedOncePerSearch()
-{
-    SearchHarness h;
-    for (auto [day, data] : {std::pair{QDate(2001, 11, 4), "2001-11-04 noon"}, std::pair{QDate(2001, 11, 5), "Nov 5"}}) {
-        h.day(day).Data = QString::fromLatin1(data);
-        h.day(day).ToolTipUniv = QStringLiteral("Saint Damaged");
+    void aDamagedRowIsReportedOncePerSearch()
+    {
+        SearchHarness h;
+        for (auto [day, data] : {std::pair{QDate(2001, 11, 4), "2001-11-04 noon"}, std::pair{QDate(2001, 11, 5), "Nov 5"}}) {
+            h.day(day).Data = QString::fromLatin1(data);
+            h.day(day).ToolTipUniv = QStringLiteral("Saint Damaged");
+        }
+        frmSearch &w = h.load();
+        w.searchBox().setText(QStringLiteral("saint"));
+        // The damaged rows are left out, every other row is still searched, and one message says why.
+        QCOMPARE(h.platform.messages.size(), 1);
+        QVERIFY(h.platform.messages.first().contains(QLatin1String("not a date")));
+        QCOMPARE(w.results().count(), 4);
     }
-    frmSearch &w = h.load();
-    w.searchBox().setText(QStringLiteral("saint"));
-    // The damaged rows are left out, every other row is still searched, and one message says why.
-    QCOMPARE(h.platform.messages.size(), 1);
-    QVERIFY(h.platform.messages.first().contains(QLatin1String("not a date")));
-    QCOMPARE(w.results().count(), 4);
-}
 
-void TestSearch::opensFromTheTrayTheMainWindowAndTheGrid()
-{
-    SearchHarness h;
-    h.load();
-    frmSearch &w = h.module.windows().window<frmSearch>();
-    h.shell->mnuPop_Click(frmShell::MenuSearch);
-    QVERIFY(w.isVisible());
-    w.hide();
-    Form2 &main = h.module.windows().show<Form2>();
-    emit main.button(1).Click();
-    QVERIFY(w.isVisible());
-    w.hide();
-    emit main.grid().searchRequested();
-    QVERIFY(w.isVisible());
-    h.shell->mnuPop_Click(frmShell::MenuAbout);
-    QVERIFY(h.module.windows().isLoaded<frmAboutReg>() && h.module.windows().window<frmAboutReg>().isVisible());
-    QVERIFY(h.platform.messages.isEmpty());
-}
+    void opensFromTheTrayTheMainWindowAndTheGrid()
+    {
+        SearchHarness h;
+        frmSearch &w = h.load();
+        h.shell->mnuPop_Click(frmShell::MenuSearch);
+        QVERIFY(w.isVisible());
+        w.hide();
+        Form2 &main = h.module.windows().show<Form2>();
+        emit main.button(1).Click();
+        QVERIFY(w.isVisible());
+        w.hide();
+        emit main.grid().searchRequested();
+        QVERIFY(w.isVisible());
+        h.shell->mnuPop_Click(frmShell::MenuAbout);
+        QVERIFY(h.module.windows().isLoaded<frmAboutReg>() && h.module.windows().window<frmAboutReg>().isVisible());
+        QVERIFY(h.platform.messages.isEmpty());
+    }
+};
 
 QTEST_MAIN(TestSearch)
 #include "tst_search.moc"

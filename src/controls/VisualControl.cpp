@@ -73,6 +73,13 @@ VisualControl::VisualControl(Module1 &module, QWidget *parent)
     LoadGrid();
 }
 
+// A top-level grid changes the application's focus while QWidget takes it down; by then the
+// grid must no longer hear of focus changes.
+VisualControl::~VisualControl()
+{
+    disconnect(qApp, nullptr, this, nullptr);
+}
+
 void VisualControl::createCells()
 {
     for (int k = 1; k <= CellCount; ++k) {

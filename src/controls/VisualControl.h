@@ -23,6 +23,7 @@ public:
 
     // Loads the table at once: the grid shows today (or row 10) when it is made.
     explicit VisualControl(Module1 &module, QWidget *parent = nullptr);
+    ~VisualControl() override;
 
     // Clears every highlight and date colour and loads the table again, for a new variant.
     void Initializare();
