@@ -2,11 +2,9 @@
 // cursor to the grid's selected row, the RTF reading and the layout of the text.
 //
 //   bench_commentary [feastbook.mdb]
-#include "app/Module1.h"
+#include "BenchCalendar.h"
 #include "controls/VisualControl.h"
 #include "data/CalendarVariant.h"
-#include "support/FakePlatform.h"
-#include "support/TestDatabase.h"
 #include "windows/Form2.h"
 #include "windows/Form3.h"
 
@@ -20,23 +18,11 @@
 
 int main(int argc, char *argv[])
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    BenchCalendar::preferOffscreen();
     QApplication app(argc, argv);
-    ScopedCurrentFolder folder;
-    QString path = argc > 1 ? QFileInfo(QString::fromLocal8Bit(argv[1])).absoluteFilePath() : QString();
-    if (path.isEmpty()) {
-        path = folder.file(CalendarFileName);
-        TestDatabase::write(path, TestDatabase::days(QDate(2000, 1, 1), 1461));
-    }
-
-    FakePlatform platform;
-    Module1 module(platform);
-    module.CalendarDb = CalendarDatabase::open(path);
-    module.CalendarRs = module.CalendarDb->openTable(CalendarTableName);
-    module.CalendarVariant = Variant::SUA;
-    module.CalendarRs->MoveLast();
-    module.LastRowId = qint16(module.CalendarRs->integer(QStringLiteral("ID")));
+    BenchCalendar calendar(app.arguments(), Variant::SUA);
+    Module1 &module = calendar.module;
+    FakePlatform &platform = calendar.platform;
     module.TodayRowId = qint16(module.LastRowId * 3 / 4);
 
     Form2 &main = module.windows().window<Form2>();

@@ -2,13 +2,10 @@
 // key that scrolls and refreshes all 21 cells, and the idle CPU of a grid with a day selected.
 //
 //   bench_grid [feastbook.mdb] [idle seconds, default 60]
-#include "app/Module1.h"
+#include "BenchCalendar.h"
 #include "controls/CimpData.h"
 #include "controls/InputCodes.h"
 #include "controls/VisualControl.h"
-#include "data/CalendarVariant.h"
-#include "support/FakePlatform.h"
-#include "support/TestDatabase.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -55,27 +52,15 @@ public:
 
 int main(int argc, char *argv[])
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    BenchCalendar::preferOffscreen();
     QApplication app(argc, argv);
     std::setvbuf(stdout, nullptr, _IOLBF, 0); // figures appear as they are measured
     const QStringList args = app.arguments();
     const int idleSeconds = args.size() > 2 ? args.at(2).toInt() : 60;
 
-    ScopedCurrentFolder folder;
-    QString path = args.size() > 1 ? QFileInfo(args.at(1)).absoluteFilePath() : QString();
-    if (path.isEmpty()) {
-        path = folder.file(CalendarFileName);
-        TestDatabase::write(path, TestDatabase::days(QDate(2000, 1, 1), 1461));
-    }
-
-    FakePlatform platform;
-    Module1 module(platform);
-    module.CalendarDb = CalendarDatabase::open(path);
-    module.CalendarVariant = Variant::Universal;
-    auto rs = module.CalendarDb->openTable(CalendarTableName);
-    rs->MoveLast();
-    module.LastRowId = qint16(rs->integer(QStringLiteral("ID")));
+    BenchCalendar calendar(args);
+    Module1 &module = calendar.module;
+    FakePlatform &platform = calendar.platform;
     module.TodayRowId = 21;
 
     QElapsedTimer timer;

@@ -2,10 +2,7 @@
 // the whole search over the table through the shared cursor, as the program does.
 //
 //   bench_search [feastbook.mdb] [repetitions, default 200]
-#include "app/Module1.h"
-#include "data/CalendarVariant.h"
-#include "support/FakePlatform.h"
-#include "support/TestDatabase.h"
+#include "BenchCalendar.h"
 #include "windows/frmSearch.h"
 
 #include <QApplication>
@@ -30,26 +27,15 @@ double percentile(std::vector<double> v, double p)
 
 int main(int argc, char *argv[])
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    BenchCalendar::preferOffscreen();
     QApplication app(argc, argv);
     const QStringList args = app.arguments();
     const int repetitions = args.size() > 2 ? std::max(1, args.at(2).toInt()) : 200;
 
-    ScopedCurrentFolder folder;
-    QString path = args.size() > 1 ? QFileInfo(args.at(1)).absoluteFilePath() : QString();
-    if (path.isEmpty()) {
-        path = folder.file(CalendarFileName);
-        TestDatabase::write(path, TestDatabase::days(QDate(2000, 1, 1), 1461));
-    }
-
-    FakePlatform platform;
-    Module1 module(platform);
-    module.CalendarDb = CalendarDatabase::open(path);
-    module.CalendarRs = module.CalendarDb->openTable(CalendarTableName);
-    int rows = 0;
-    for (module.CalendarRs->MoveFirst(); !module.CalendarRs->isEOF(); module.CalendarRs->MoveNext())
-        ++rows;
+    BenchCalendar calendar(args);
+    Module1 &module = calendar.module;
+    FakePlatform &platform = calendar.platform;
+    const int rows = module.LastRowId;
 
     // What the table walk alone costs, for comparison: the same cursor, every row, one title read.
     {
