@@ -80,7 +80,8 @@ void Form2::createControls()
 
     // The desktop's dialog font of the original is about 11 pixels high; the year line is
     // sized for it.
-    QFont dialogFont = font();
+    QFont dialogFont(QStringLiteral("Liberation Sans")); // Arial's widths; DejaVu would not fit
+    dialogFont.setStyleHint(QFont::SansSerif);
     dialogFont.setPixelSize(11);
     Combo1->setFont(dialogFont);
 
@@ -102,7 +103,7 @@ void Form2::createControls()
 void Form2::connectControls()
 {
     connect(Visual, &VisualControl::MouseMove, m_hover, [this] { m_hover->resetExcept(); });
-    connect(Visual, &VisualControl::Change, this, [this] { Text1->setText(YearCaptionPrefix + Visual->AnulCurent()); });
+    connect(Visual, &VisualControl::Change, this, [this] { showYear(Visual->AnulCurent()); });
     connect(Visual, &VisualControl::closeRequested, this, &Form2::unloadSelf);
     connect(Visual, &VisualControl::commentaryRequested, this, [this] { showCommentary(); });
     connect(cmdComment, &MuvButtons::Click, this, [this] { showCommentary(); });
@@ -134,7 +135,14 @@ void Form2::Form_Load()
         else if (m.CalendarVariant == Variant::SUA)
             Combo1->setEditText(UsaCaption);
     });
-    trap([&] { Text1->setText(YearCaptionPrefix + QString::number(m.platform().now().date().year())); });
+    trap([&] { showYear(QString::number(m.platform().now().date().year())); });
+}
+
+// The line is narrow for a wide font: it shows its beginning, not where the text ends.
+void Form2::showYear(const QString &year)
+{
+    Text1->setText(YearCaptionPrefix + year);
+    Text1->setCursorPosition(0);
 }
 
 void Form2::Form_Activate()

@@ -39,6 +39,7 @@ private:
     void resizeRedrawingContinuously();
     void resizeAtTheEnd();
     void showCommentary();
+    void showYear(const QString &year);
     void unloadSelf();
 
     Module1 &m;
