@@ -21,13 +21,7 @@ struct AboutHarness : ShellHarness
         load();
         platform.messages.clear();
     }
-    frmAboutReg &shown()
-    {
-        frmAboutReg &w = module.windows().show<frmAboutReg>();
-        if (!QTest::qWaitForWindowActive(&w))
-            qWarning("about window not active");
-        return w;
-    }
+    frmAboutReg &shown() { return activate<frmAboutReg>(); }
     frmAutori &credits() { return module.windows().window<frmAutori>(); }
 };
 

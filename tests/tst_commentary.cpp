@@ -2,7 +2,7 @@
 // the three ways it follows a resize.
 #include "controls/MuvButtons.h"
 #include "controls/VisualControl.h"
-#include "support/ShellHarness.h"
+#include "support/WindowHarness.h"
 #include "windows/Form2.h"
 #include "windows/Form3.h"
 
@@ -13,31 +13,19 @@
 
 namespace {
 
-const QDate First(2000, 1, 1);
-const QDate Today(2001, 4, 16); // row 472
+void commentaries(std::vector<TestDay> &rows)
+{
+    rows[471].ComentariuUniv = QStringLiteral("{\\rtf1\\ansi {\\b Easter Monday} in the \\'e9glise}");
+    rows[471].ComentariuSUA = QStringLiteral("{\\rtf1 USA commentary of the day}");
+    rows[471].ToolTipSUA = QStringLiteral("USA title");
+    rows[472].ComentariuUniv = QStringLiteral("Plain text, <b>not markup</b>");
+}
 
-struct CommentaryHarness : ShellHarness
+struct CommentaryHarness : WindowHarness
 {
     explicit CommentaryHarness(const QString &variant = QString(), const QString &drag = QStringLiteral("Not Found"))
+        : WindowHarness(commentaries, variant, drag)
     {
-        auto rows = TestDatabase::days(First, 1461);
-        rows[471].ComentariuUniv = QStringLiteral("{\\rtf1\\ansi {\\b Easter Monday} in the \\'e9glise}");
-        rows[471].ComentariuSUA = QStringLiteral("{\\rtf1 USA commentary of the day}");
-        rows[471].ToolTipSUA = QStringLiteral("USA title");
-        rows[472].ComentariuUniv = QStringLiteral("Plain text, <b>not markup</b>");
-        writeDays(rows);
-        if (!variant.isEmpty())
-            setVariant(variant);
-        platform.dragAnswer = drag;
-        platform.clock = QDateTime(Today, QTime(10, 0));
-        load();
-    }
-    template <class W> W &activate()
-    {
-        W &w = module.windows().show<W>();
-        if (!QTest::qWaitForWindowActive(&w))
-            qWarning("window not active");
-        return w;
     }
     QString shown() { return module.windows().window<Form3>().text().toPlainText(); }
 };

@@ -4,7 +4,7 @@
 #include "controls/InputCodes.h"
 #include "controls/MuvButtons.h"
 #include "controls/VisualControl.h"
-#include "support/ShellHarness.h"
+#include "support/WindowHarness.h"
 #include "windows/Form2.h"
 
 #include <QComboBox>
@@ -13,34 +13,19 @@
 
 namespace {
 
-const QDate First(2000, 1, 1);
-const QDate Today(2001, 4, 16); // row 472
+void usaTextOfTheDay(std::vector<TestDay> &rows)
+{
+    rows[471].evenimentSUA = QStringLiteral("USA text of the day");
+}
 
-struct MainHarness : ShellHarness
+struct MainHarness : WindowHarness
 {
     explicit MainHarness(const QString &variant = QString(), const QString &drag = QStringLiteral("Not Found"))
+        : WindowHarness(usaTextOfTheDay, variant, drag)
     {
-        auto rows = TestDatabase::days(First, 1461);
-        rows[471].evenimentSUA = QStringLiteral("USA text of the day");
-        writeDays(rows);
-        if (!variant.isEmpty())
-            setVariant(variant);
-        platform.dragAnswer = drag;
-        platform.clock = QDateTime(Today, QTime(10, 0));
-        load();
     }
     Form2 &main() { return module.windows().window<Form2>(); }
-    Form2 &shown()
-    {
-        Form2 &w = module.windows().show<Form2>();
-        if (!QTest::qWaitForWindowExposed(&w))
-            qWarning("main window not exposed");
-        return w;
-    }
-    QString storedVariant() const
-    {
-        return platform.settings.value(SettingsKey::App + u'/' + SettingsKey::Section + u'/' + SettingsKey::Key);
-    }
+    Form2 &shown() { return activate<Form2>(); }
 };
 
 } // namespace

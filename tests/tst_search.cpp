@@ -46,13 +46,7 @@ struct SearchHarness : ShellHarness
         platform.messages.clear(); // only what the search window says counts
         return module.windows().window<frmSearch>();
     }
-    frmSearch &shown()
-    {
-        frmSearch &w = module.windows().show<frmSearch>();
-        if (!QTest::qWaitForWindowActive(&w))
-            qWarning("search window not active");
-        return w;
-    }
+    frmSearch &shown() { return activate<frmSearch>(); }
     QString commentary() { return module.windows().window<Form3>().text().toPlainText(); }
 };
 

@@ -5,6 +5,7 @@
 #include "support/FakePlatform.h"
 #include "support/TestDatabase.h"
 
+#include <QtTest>
 #include <memory>
 
 // The resident program on fakes: a current folder of its own holding feastbook.mdb, a fake
@@ -23,5 +24,13 @@ struct ShellHarness
         platform.settings.insert(SettingsKey::App + u'/' + SettingsKey::Section + u'/' + SettingsKey::Key, value);
     }
     bool load() { return shell->Form_Load(); }
+    // Shows a window of the program and waits until it is the active one.
+    template <class W> W &activate()
+    {
+        W &w = module.windows().show<W>();
+        if (!QTest::qWaitForWindowActive(&w))
+            qWarning("window not active");
+        return w;
+    }
     int trayIconDataDay() const { return shell->trayIconData().hIcon; }
 };
