@@ -1,3 +1,4 @@
+#include "LiturgyDays.h"
 #include "liturgy/DayText.h"
 #include "liturgy/LiturgicalCalendar.h"
 #include "liturgy/MovableDates.h"
@@ -13,15 +14,7 @@
 
 using namespace liturgy;
 
-Q_DECLARE_METATYPE(liturgy::Region)
-
 namespace {
-
-LiturgicalDay dayOf(Region region, int y, int m, int d)
-{
-    const auto days = LiturgicalCalendar(region).year(y);
-    return days.at(static_cast<size_t>(CivilDate(y, 1, 1).daysTo(CivilDate(y, m, d))));
-}
 
 // Where a celebration is kept as the day's celebration in the given year (first match).
 std::optional<CivilDate> findCelebration(Region region, int year, const std::string& key)
@@ -192,6 +185,9 @@ private slots:
         // St Justin, 1 June 2020; before 2018 the day is an ordinary weekday.
         QCOMPARE(dayOf(Region::Universal, 2020, 6, 1).celebration.key, std::string("mary-mother-of-the-church"));
         QCOMPARE(dayOf(Region::Universal, 2015, 5, 25).celebration.key, std::string("ordinary-weekday"));
+        // Advent began on 28 November 2021; its Monday is not one of the days 17-24 December.
+        QCOMPARE(dayOf(Region::Universal, 2021, 11, 29).celebration.title,
+                 std::string("Monday of the First Week of Advent"));
         // Holy Family on 30 December when Christmas is a Sunday.
         QCOMPARE(dayOf(Region::Universal, 2005, 12, 30).celebration.key, std::string("holy-family"));
         QCOMPARE(dayOf(Region::Universal, 2005, 12, 26).celebration.key, std::string("stephen"));

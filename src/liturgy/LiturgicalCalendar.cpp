@@ -260,7 +260,7 @@ Temporal temporalDay(CivilDate d, const MovableDates& m)
                               std::string(kOrdinal[t.week]) + " Sunday of Advent",
                               shortOrdinal(t.week) + " Sunday of Advent",
                               t.week == 3 ? Colour::Rose : Colour::Violet, precedence::PrincipalDay);
-        } else if (d.day() >= 17) {
+        } else if (d.month() == 12 && d.day() >= 17) {  // Advent can begin in late November
             t.day = weekdayOf("advent-weekday-late",
                               wd + " of the " + kOrdinal[t.week] + " Week of Advent (December " +
                                   std::to_string(d.day()) + ")",
