@@ -1,4 +1,5 @@
 #include "CalendarRows.h"
+#include "richtext/RtfReader.h"
 
 #include <QtTest>
 
@@ -10,6 +11,7 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QTextDocument>
 
 using feastbook::gen::CalendarRow;
 
@@ -96,6 +98,25 @@ private slots:
                 if (*rtf == "=")
                     continue;
                 QVERIFY2(rtf->rfind("{\\rtf1", 0) == 0 && rtf->back() == '}', where);
+            }
+        }
+    }
+
+    void everyCommentaryReadsBackCleanly()
+    {
+        for (const CalendarRow& r : m_rows) {
+            for (const auto& [title, rtf] : {std::pair{&r.toolTipUniv, &r.comentariuUniv},
+                                            std::pair{&r.toolTipSUA, &r.comentariuSUA}}) {
+                if (*rtf == "=")
+                    continue;
+                QTextDocument document;
+                const auto result = richtext::RtfReader::read(QString::fromStdString(*rtf), document);
+                const QByteArray where = QByteArray::fromStdString(r.data) + " " + result.warning.toUtf8();
+                QVERIFY2(result.wasRtf && !result.truncated && result.warning.isEmpty(), where);
+                // The title comes out as written: nothing of the markup shows, nothing is lost.
+                const QString text = document.toPlainText();
+                QVERIFY2(text.startsWith(effective(r.toolTipUniv, *title) + u'\n'), where);
+                QVERIFY2(!text.contains(u'\\') && !text.contains(u'{') && !text.contains(u'}'), where);
             }
         }
     }

@@ -38,6 +38,7 @@ struct Celebration {
     bool transferable = false;  // an impeded solemnity moves to another day
     bool prevailsOverMemorials = false;
     bool transferred = false;
+    bool sanctoral = false;     // a row of the sanctoral: its prose is filed under the saints
 };
 
 const char* gradeName(Grade g);

@@ -1,7 +1,6 @@
 #include "liturgy/DayText.h"
 
-#include "liturgy/Prose.h"
-#include "richtext/RtfWriter.h"
+#include "liturgy/Commentary.h"
 
 namespace liturgy {
 
@@ -35,78 +34,6 @@ std::string compactWeekday(std::string s)
         if (s.rfind(day, 0) == 0)
             s = std::string(day, 3) + s.substr(std::string_view(day).size());
     return s;
-}
-
-const char* seasonProseKey(Season s)
-{
-    switch (s) {
-    case Season::Advent: return "season:advent";
-    case Season::Christmas: return "season:christmas";
-    case Season::OrdinaryTime: return "season:ordinary";
-    case Season::Lent: return "season:lent";
-    case Season::HolyWeek: return "season:holyweek";
-    case Season::Triduum: return "season:triduum";
-    case Season::Easter: return "season:easter";
-    }
-    return "";
-}
-
-std::string rankText(const LiturgicalDay& day)
-{
-    const Celebration& c = day.celebration;
-    if (c.grade != Grade::Commemoration)
-        return gradeName(c.grade);
-    if (c.key == "all-souls")
-        return "Commemoration";
-    if (day.date.weekday() == Weekday::Sunday)
-        return "Sunday";
-    if (c.rank <= precedence::PrincipalDay)
-        return "Principal celebration";
-    return "Weekday";
-}
-
-std::string seasonText(const LiturgicalDay& day)
-{
-    std::string s = seasonName(day.season);
-    if (day.week > 0 && day.season != Season::Christmas && day.season != Season::HolyWeek &&
-        day.season != Season::Triduum)
-        s += ", week " + std::to_string(day.week);
-    return s;
-}
-
-std::string cycleText(const LiturgicalDay& day)
-{
-    return std::string("Sunday cycle ") + day.sundayCycle + ", weekday cycle " +
-           (day.weekdayCycle == 1 ? "I" : "II") + ", psalter week " +
-           std::to_string(day.psalterWeek);
-}
-
-std::string comment(const LiturgicalDay& day, const std::string& title)
-{
-    richtext::RtfWriter w;
-    const int heading = w.colour(0x80, 0x00, 0x00);
-    w.bold(true).fontSize(14).foreground(heading).text(title).foreground(0).bold(false)
-        .fontSize(10).paragraph();
-    std::string rank = rankText(day);
-    rank += std::string(rank.empty() ? "" : ", ") + colourName(day.celebration.colour);
-    if (day.celebration.transferred)
-        rank += " (transferred)";
-    w.italic(true).text(rank).italic(false).paragraph();
-    w.text(seasonText(day)).paragraph();
-    w.text(cycleText(day)).paragraph();
-    if (!day.options.empty()) {
-        w.paragraph().bold(true)
-            .text(day.commemorationsOnly ? "May be commemorated:" : "Optional memorials:")
-            .bold(false).paragraph();
-        for (const Celebration& o : day.options)
-            w.text(o.title + " (" + colourName(o.colour) + ")").paragraph();
-    }
-    std::string_view prose = proseFor(day.celebration.key);
-    if (prose.empty())
-        prose = proseFor(seasonProseKey(day.season));
-    if (!prose.empty())
-        w.paragraph().text(prose).paragraph();
-    return w.finish();
 }
 
 } // namespace
@@ -149,14 +76,14 @@ DayText composeDayText(const LiturgicalDay& day)
         }
         // A weekday cell names the weekday only; the week is in the full title.
         std::string weekdayOnly = weekdayName(day.date.weekday());
-        if (day.weekday.key == "advent-weekday-late" || day.weekday.key == "christmas-weekday")
+        if (day.weekday.key == "advent-weekday-late" || day.weekday.key.starts_with("christmas-weekday"))
             weekdayOnly = day.weekday.shortName.substr(0, day.weekday.shortName.find(','));
         t.event = fitWeekdayWithOptions(day.weekday.shortName, weekdayOnly, shortNames);
         t.toolTip = day.weekday.title + "; " + joined(titles, " or ");
         t.colours = std::to_string(colourCode(day.weekday.colour)) + ";" +
                     std::to_string(colourCode(day.options.front().colour));
     }
-    t.comment = comment(day, t.toolTip);
+    t.comment = composeCommentary(day, t.toolTip);
     return t;
 }
 

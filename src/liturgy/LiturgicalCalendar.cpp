@@ -120,7 +120,8 @@ Temporal temporalDay(CivilDate d, const MovableDates& m)
                                   "2nd Sunday after Christmas", Colour::White, precedence::Sunday);
             } else {
                 const std::string date = std::string("January ") + std::to_string(d.day());
-                t.day = weekdayOf("christmas-weekday", "Christmas Weekday (" + date + ")",
+                t.day = weekdayOf("christmas-weekday-before-epiphany",
+                                  "Christmas Weekday (" + date + ")",
                                   "Christmas weekday, Jan " + std::to_string(d.day()),
                                   Colour::White, precedence::Weekday);
             }
@@ -129,8 +130,8 @@ Temporal temporalDay(CivilDate d, const MovableDates& m)
                               Colour::White, precedence::PrincipalDay);
             t.day.grade = Grade::Solemnity;
         } else {
-            t.day = weekdayOf("christmas-weekday", wd + " after Epiphany", wd + " after Epiphany",
-                              Colour::White, precedence::Weekday);
+            t.day = weekdayOf("christmas-weekday-after-epiphany", wd + " after Epiphany",
+                              wd + " after Epiphany", Colour::White, precedence::Weekday);
         }
         return t;
     }

@@ -1,11 +1,21 @@
 #pragma once
 
+#include <span>
 #include <string_view>
 
 namespace liturgy {
 
-// Prose about a celebration or a season, looked up by the celebration's key ("joseph",
-// "easter-sunday") or by "season:<name>" ("season:lent"). Empty when none is written yet.
-std::string_view proseFor(std::string_view key);
+// The texts of src/liturgy/prose, embedded at build time: one entry per file, keyed by its path
+// without the extension ("sanctoral/agnes"), each paragraph one line of text.
+struct ProseEntry {
+    std::string_view key;
+    std::span<const std::string_view> paragraphs;
+};
+
+// Every entry, in ascending order of key.
+std::span<const ProseEntry> proseTable();
+
+// The paragraphs written for a key; none when it has no text.
+std::span<const std::string_view> proseFor(std::string_view key);
 
 } // namespace liturgy

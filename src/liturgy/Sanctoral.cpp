@@ -328,6 +328,7 @@ Celebration toCelebration(const SanctoralEntry& e, Region region)
     c.shortName = e.shortName;
     c.grade = e.grade;
     c.colour = e.colour;
+    c.sanctoral = true;
     switch (e.grade) {
     case Grade::Solemnity:
         c.rank = proper ? precedence::ProperSolemnity : precedence::Solemnity;

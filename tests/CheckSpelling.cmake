@@ -1,0 +1,33 @@
+# Spelling of the prose: hunspell (American English) with the project's list of proper names,
+# the same command the writers run on their drafts. Any word hunspell does not know fails.
+#   cmake -DHUNSPELL=/usr/bin/hunspell -DPROSE_DIR=src/liturgy/prose -P CheckSpelling.cmake
+if(NOT HUNSPELL)
+  message(FATAL_ERROR "hunspell is not installed; scripts/install-deps.sh installs hunspell and hunspell-en-us")
+endif()
+file(GLOB_RECURSE files ${PROSE_DIR}/sanctoral/*.txt ${PROSE_DIR}/temporal/*.txt)
+if(NOT files)
+  message(FATAL_ERROR "no prose files under ${PROSE_DIR}")
+endif()
+set(command ${HUNSPELL} -d en_US -l -p ${PROSE_DIR}/words.txt)
+
+# One run over everything; only when it finds something is each file looked at on its own.
+execute_process(COMMAND ${command} ${files} OUTPUT_VARIABLE unknown ERROR_VARIABLE error RESULT_VARIABLE status)
+if(NOT status EQUAL 0 OR error)
+  message(FATAL_ERROR "hunspell failed (${status}): ${error}")
+endif()
+if(unknown STREQUAL "")
+  list(LENGTH files count)
+  message(STATUS "${count} prose files, no unknown words")
+  return()
+endif()
+set(report "")
+foreach(file IN LISTS files)
+  execute_process(COMMAND ${command} ${file} OUTPUT_VARIABLE words)
+  if(NOT words STREQUAL "")
+    file(RELATIVE_PATH name ${PROSE_DIR} ${file})
+    string(STRIP "${words}" words)
+    string(REPLACE "\n" ", " words "${words}")
+    string(APPEND report "  ${name}: ${words}\n")
+  endif()
+endforeach()
+message(FATAL_ERROR "Unknown words (fix the spelling, or add a proper name to words.txt):\n${report}")
