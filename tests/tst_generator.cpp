@@ -175,6 +175,7 @@ private slots:
         QTest::addRow("not a number") << QStringList{"--years", "4x"} << 2 << "whole number";
         QTest::addRow("missing value") << QStringList{"-o"} << 2 << "needs a value";
         QTest::addRow("unknown") << QStringList{"--frobnicate"} << 2 << "unknown argument";
+        QTest::addRow("unknown format") << QStringList{"--format", "access95"} << 2 << "access2000";
     }
     void defaultsAndArguments()
     {
