@@ -4,7 +4,10 @@ set -euo pipefail
 
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-svg-dev libsqlite3-dev
           libgl-dev fonts-dejavu-core fonts-liberation poppler-utils
-          hunspell hunspell-en-us)
+          hunspell hunspell-en-us mdbtools)
+# The tests check Access files with mdb-reader, which npm installs into the build tree; a
+# Node.js that came with its own npm is kept.
+command -v npm >/dev/null || packages+=(nodejs npm)
 
 missing=()
 for p in "${packages[@]}"; do

@@ -79,6 +79,12 @@ private slots:
         for (const CalendarRow& r : m_rows) {
             const QByteArray where = QByteArray::fromStdString(r.data);
             QVERIFY2(r.culoriSUA != "=" && r.culoriUniv != "=", where);
+            // Texts are plain lines: a control character (a NUL from padding) would end the
+            // string early in C readers of the file and show as garbage elsewhere.
+            for (const std::string* t : {&r.dataUniv, &r.evenimentUniv, &r.evenimentSUA, &r.toolTipUniv,
+                                         &r.toolTipSUA, &r.comentariuUniv, &r.comentariuSUA})
+                QVERIFY2(std::none_of(t->begin(), t->end(), [](char c) { return c >= 0 && c < 0x20; }),
+                         where + ": " + QByteArray::fromStdString(*t));
             QVERIFY2(r.comentariuSUA != "=" || r.toolTipSUA == "=", where);
             // The marker stands exactly where the texts are equal.
             QVERIFY2(r.evenimentSUA != r.evenimentUniv, where);
@@ -190,6 +196,7 @@ private slots:
         QTest::addRow("not a number") << QStringList{"--years", "4x"} << 2 << "whole number";
         QTest::addRow("missing value") << QStringList{"-o"} << 2 << "needs a value";
         QTest::addRow("unknown") << QStringList{"--frobnicate"} << 2 << "unknown argument";
+        QTest::addRow("unknown format") << QStringList{"--format", "access95"} << 2 << "access2000";
     }
     void defaultsAndArguments()
     {

@@ -230,6 +230,10 @@ private slots:
                                                        {long1, "Blessed Virgin Mary"});
         QVERIFY(text.size() <= kCellWidth);
         QCOMPARE(std::count(text.begin(), text.end(), ';'), 1);
+        // A first memorial that fits alone is kept whole; "..." stands for the others.
+        QCOMPARE(fitWeekdayWithOptions("Saturday, 18th week in Ordinary Time", "Saturday",
+                                       {"Dedication of St Mary Major", "Blessed Virgin Mary"}),
+                 std::string("Saturday; Dedication of St Mary Major..."));
         // Short enough: the full weekday stays.
         QCOMPARE(fitWeekdayWithOptions("Monday, 2nd week of Easter", "Monday", {"St Stanislaus"}),
                  std::string("Monday, 2nd week of Easter; St Stanislaus"));

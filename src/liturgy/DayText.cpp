@@ -54,9 +54,11 @@ std::string fitWeekdayWithOptions(const std::string& weekday, const std::string&
     for (const std::string& c : candidates)
         if (c.size() <= kCellWidth)
             return c;
-    // Nothing fits: cut the memorial's name, keeping the one ";" the colouring relies on.
+    // Nothing fits: cut the memorial's name, keeping the one ";" the colouring relies on. The
+    // "..." also stands for the other memorials, so a name that is short enough is not padded.
     std::string cut = weekdayName + "; " + options.front();
-    cut.resize(kCellWidth - 3);
+    if (cut.size() > kCellWidth - 3)
+        cut.resize(kCellWidth - 3);
     return cut + "...";
 }
 

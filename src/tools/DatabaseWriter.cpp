@@ -1,5 +1,7 @@
 #include "DatabaseWriter.h"
 
+#include "jet/CalendarJetFile.h"
+
 #include <sqlite3.h>
 
 #include <cerrno>
@@ -96,7 +98,7 @@ void writeFile(const std::vector<CalendarRow>& rows, const std::string& file)
 } // namespace
 
 void writeCalendarDatabase(const std::vector<CalendarRow>& rows, const std::string& path,
-                           bool overwrite)
+                           bool overwrite, CalendarFormat format, std::time_t created)
 {
     const fs::path target(path);
     std::error_code ec;
@@ -119,7 +121,12 @@ void writeCalendarDatabase(const std::vector<CalendarRow>& rows, const std::stri
     };
     removeTemp();
     try {
-        writeFile(rows, temp.string());
+        if (format == CalendarFormat::Sqlite)
+            writeFile(rows, temp.string());
+        else if (format == CalendarFormat::Access97)
+            writeCalendarJet(rows, temp.string(), jet::JetVersion::Jet3, created);
+        else
+            writeCalendarJet(rows, temp.string(), jet::JetVersion::Jet4, created);
         if (overwrite) {
             if (std::rename(temp.c_str(), target.c_str()) != 0)
                 throw WriteError("cannot move the new database to " + path + ": " +

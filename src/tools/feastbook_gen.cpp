@@ -7,6 +7,8 @@
 
 #include <charconv>
 #include <cstdio>
+#include <cstdlib>
+#include <ctime>
 #include <exception>
 #include <optional>
 #include <string>
@@ -20,13 +22,14 @@ constexpr long kMaxRows = 1462;  // what the calendar grid can hold
 constexpr long kMinRows = 21;    // one page of the grid
 
 constexpr const char* kUsage =
-    "Usage: feastbook-gen [--first-year Y] [--years N] [-o PATH] [--force]\n"
+    "Usage: feastbook-gen [--first-year Y] [--years N] [--format F] [-o PATH] [--force]\n"
     "\n"
     "Computes the liturgical calendar of the Roman Rite, the General Roman Calendar and the\n"
     "calendar of the United States side by side, and writes it as table calendarComplet.\n"
     "\n"
     "  --first-year Y  first civil year (1583-4099; default 2000)\n"
     "  --years N       number of years (default 4; at most 1462 days in all)\n"
+    "  --format F      sqlite (default), access97 (Jet 3) or access2000 (Jet 4)\n"
     "  -o PATH         database to write (default feastbook.mdb)\n"
     "  --force         replace PATH if it exists\n"
     "  --help          show this help\n"
@@ -36,6 +39,7 @@ struct Options {
     int firstYear = 2000;
     int years = 4;
     std::string output = "feastbook.mdb";
+    feastbook::gen::CalendarFormat format = feastbook::gen::CalendarFormat::Sqlite;
     bool force = false;
     bool help = false;
     bool version = false;
@@ -44,6 +48,33 @@ struct Options {
 struct UsageError {
     std::string message;
 };
+
+feastbook::gen::CalendarFormat parseFormat(std::string_view text)
+{
+    using feastbook::gen::CalendarFormat;
+    if (text == "sqlite")
+        return CalendarFormat::Sqlite;
+    if (text == "access97")
+        return CalendarFormat::Access97;
+    if (text == "access2000")
+        return CalendarFormat::Access2000;
+    throw UsageError{"--format is sqlite, access97 or access2000, not '" + std::string(text) + "'"};
+}
+
+// The creation time an Access file records: SOURCE_DATE_EPOCH where set, so that a build can
+// make the same bytes twice, else now.
+std::time_t creationTime()
+{
+    const char* fixed = std::getenv("SOURCE_DATE_EPOCH");
+    if (fixed && *fixed) {
+        long long seconds = 0;
+        const std::string_view text(fixed);
+        const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), seconds);
+        if (ec == std::errc() && end == text.data() + text.size())
+            return static_cast<std::time_t>(seconds);
+    }
+    return std::time(nullptr);
+}
 
 int parseNumber(std::string_view option, std::string_view text)
 {
@@ -74,6 +105,8 @@ Options parse(int argc, char** argv)
             o.firstYear = parseNumber(arg, value());
         else if (arg == "--years")
             o.years = parseNumber(arg, value());
+        else if (arg == "--format")
+            o.format = parseFormat(value());
         else if (arg == "-o" || arg == "--output") {
             o.output = std::string(value());
             if (o.output.empty())
@@ -121,7 +154,8 @@ int main(int argc, char** argv)
     }
     try {
         const auto rows = feastbook::gen::buildCalendarRows(options.firstYear, options.years);
-        feastbook::gen::writeCalendarDatabase(rows, options.output, options.force);
+        feastbook::gen::writeCalendarDatabase(rows, options.output, options.force, options.format,
+                                              creationTime());
         std::printf("Wrote %zu days (%d-%d) to %s\n", rows.size(), options.firstYear,
                     options.firstYear + options.years - 1, options.output.c_str());
     } catch (const std::exception& e) {
