@@ -1,4 +1,5 @@
-# The desktop's view of the program: the menu entry and the entry that starts it at login.
+# The desktop's view of the program: the menu entry, the entry that starts it at login and the
+# AppStream description that software centres list.
 set(FEASTBOOK_APP_ID org.feastbook.Feastbook)
 set(menu_entry ${CMAKE_CURRENT_LIST_DIR}/linux/${FEASTBOOK_APP_ID}.desktop)
 set(autostart_entry ${FEASTBOOK_BUILD_DATADIR}/autostart/${FEASTBOOK_APP_ID}.desktop)
@@ -13,3 +14,5 @@ configure_file(${CMAKE_CURRENT_LIST_DIR}/linux/autostart/${FEASTBOOK_APP_ID}.des
 
 install(FILES ${menu_entry} DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${autostart_entry} DESTINATION ${CMAKE_INSTALL_DATADIR}/feastbook/autostart)
+install(FILES ${CMAKE_CURRENT_LIST_DIR}/linux/${FEASTBOOK_APP_ID}.metainfo.xml
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
