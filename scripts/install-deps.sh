@@ -3,7 +3,8 @@
 set -euo pipefail
 
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-svg-dev libsqlite3-dev
-          libgl-dev fonts-dejavu-core fonts-liberation poppler-utils)
+          libgl-dev fonts-dejavu-core fonts-liberation poppler-utils
+          desktop-file-utils appstream groff-base man-db)
 
 missing=()
 for p in "${packages[@]}"; do
