@@ -4,7 +4,7 @@ set -euo pipefail
 
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-svg-dev libsqlite3-dev
           libgl-dev fonts-dejavu-core fonts-liberation poppler-utils
-          hunspell hunspell-en-us mdbtools)
+          hunspell hunspell-en-us mdbtools desktop-file-utils appstream groff-base man-db)
 # The tests check Access files with mdb-reader, which npm installs into the build tree; a
 # Node.js that came with its own npm is kept.
 command -v npm >/dev/null || packages+=(nodejs npm)
