@@ -9,7 +9,7 @@
 #include "controls/MuvButtons.h"
 #include "controls/VisualControl.h"
 #include "data/VariantColumns.h"
-#include "richtext/RtfReader.h"
+#include "richtext/CommentaryDocument.h"
 #include "windows/CommentaryPicture.h"
 #include "windows/Form2.h"
 #include "windows/frmSearch.h"
@@ -76,10 +76,7 @@ void Form3::createControls()
     List1->setReadOnly(true);
     List1->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     List1->setAccessibleName(QStringLiteral("Commentary"));
-    QFont serif(QStringLiteral("Liberation Serif"));
-    serif.setStyleHint(QFont::Serif);
-    serif.setPixelSize(15); // 11.25 points at 96 dots per inch
-    List1->document()->setDefaultFont(serif);
+    richtext::CommentaryDocument::prepare(*List1->document());
     List1->setGeometry(Twips::rect(TextLeft, ContentTop, 6570, 5055));
     List1->installEventFilter(this);
 
@@ -120,7 +117,7 @@ void Form3::connectControls()
 
 void Form3::setCommentary(const QString &stored)
 {
-    richtext::RtfReader::read(stored, *List1->document());
+    richtext::CommentaryDocument::fill(*List1->document(), stored);
 }
 
 bool Form3::textEmpty() const
