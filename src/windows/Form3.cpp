@@ -8,6 +8,7 @@
 #include "controls/InputCodes.h"
 #include "controls/MuvButtons.h"
 #include "controls/VisualControl.h"
+#include "data/RowWalk.h"
 #include "data/VariantColumns.h"
 #include "richtext/CommentaryDocument.h"
 #include "windows/CommentaryPicture.h"
@@ -137,20 +138,19 @@ void Form3::Form_Activate()
 }
 
 // The commentary of the grid's selected day: the shared cursor is walked from the first row to
-// the end, counting rows, and the row whose count is the grid's row number supplies the text.
+// the end, counting rows, and the row whose count is the grid's row number supplies the text. A
+// commentary that cannot be read is reported once in the run, like any damaged value.
 void Form3::readCommentary()
 {
     // A main window that was closed is loaded again, hidden, so that its grid exists.
     const int wanted = m.windows().window<Form2>().grid().NumarInregistrare();
-    CalendarCursor &rs = *m.CalendarRs;
-    int counter = 1;
-    for (rs.MoveFirst(); !rs.isEOF(); rs.MoveNext()) {
+    m.reportDamage(RowWalk::fromFirst(*m.CalendarRs, [&](const CalendarCursor &row, int counter) {
         if (counter == wanted) {
-            if (const auto text = VariantColumns::commentary(rs, m.CalendarVariant))
+            if (const auto text = VariantColumns::commentary(row, m.CalendarVariant))
                 setCommentary(*text);
         }
-        ++counter;
-    }
+        return RowWalk::Next::Continue;
+    }));
 }
 
 void Form3::Form_Deactivate()
