@@ -1,11 +1,13 @@
 // The commentary window: which day it shows and when it reads it again, printing, the keys and
 // the three ways it follows a resize.
+#include "controls/CimpData.h"
 #include "controls/MuvButtons.h"
 #include "controls/VisualControl.h"
 #include "support/WindowHarness.h"
 #include "windows/Form2.h"
 #include "windows/Form3.h"
 
+#include <QApplication>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTextEdit>
@@ -54,6 +56,7 @@ private slots:
     void noPrinterIsReportedOnce();
     void escapeHidesCloseUnloads();
     void resizeFollowsTheDesktop();
+    void tooTallACommentaryIsCutWithANote();
 };
 
 void TestCommentary::showsTheSelectedDay_data()
@@ -95,6 +98,14 @@ void TestCommentary::textFilledByACallerIsKeptUntilAnotherWindowIsActive()
     Form3 &comment = h.module.windows().window<Form3>();
     comment.setCommentary(QStringLiteral("{\\rtf1 Put here by the search}"));
     h.activate<Form3>();
+    QCOMPARE(h.shown(), QStringLiteral("Put here by the search"));
+
+    // Escape hides the window; no other program window became active, so the menu's
+    // "Comment" brings the same text back.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    QVERIFY(!comment.isVisible());
+    h.shell->menu().actions().at(frmShell::MenuComment)->trigger();
+    QVERIFY(QTest::qWaitForWindowActive(&comment));
     QCOMPARE(h.shown(), QStringLiteral("Put here by the search"));
 
     // Another program window becomes active: the text goes; the next activation reads the day
@@ -160,10 +171,11 @@ void TestCommentary::escapeHidesCloseUnloads()
     QVERIFY(!comment.isVisible());
     QVERIFY(h.module.windows().isLoaded<Form3>());
 
-    // Hidden, it gave up its turn: shown again it reads the grid's day afresh.
+    // Hidden, it is still loaded: shown again it is only activated and keeps its text, even
+    // though the grid selected another day meanwhile.
     h.module.windows().window<Form2>().grid().cellClick(9);
     h.activate<Form3>();
-    QCOMPARE(h.shown(), QStringLiteral("Commentary 2001-04-15"));
+    QCOMPARE(h.shown(), QStringLiteral("Easter Monday in the \u00e9glise"));
 
     emit comment.button(1).Click();
     QCOMPARE(h.platform.helpLaunches, std::vector<HelpWindowStyle>{HelpWindowStyle::Normal});
@@ -202,6 +214,27 @@ void TestCommentary::resizeFollowsTheDesktop()
         QCOMPARE(w.text().geometry(), QRect(114, 36, 438, 337));
         QCOMPARE(w.button(2).geometry().topLeft(), QPoint(402, 5));
     }
+}
+
+// Laid out whole, this commentary would hold the program for minutes; the window shows its
+// beginning and says the rest is not shown, and Escape still hides it.
+void TestCommentary::tooTallACommentaryIsCutWithANote()
+{
+    CommentaryHarness h;
+    TestDatabase::exec(h.databasePath(), QStringLiteral("UPDATE calendarComplet SET ComentariuUniv = "
+                                                        "'{\\rtf1\\fs3276 i' || replace(printf('%.3600c', '*'), '*', '\\par') || '}' "
+                                                        "WHERE Data = '2001-04-16'"));
+    Form2 &main = h.activate<Form2>();
+    QTRY_VERIFY(main.grid().cell(10).hasFocus());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    Form3 &comment = h.module.windows().window<Form3>();
+    QVERIFY(QTest::qWaitForWindowActive(&comment));
+    QVERIFY(h.shown().startsWith(QStringLiteral("i\n")));
+    QVERIFY2(h.shown().endsWith(QStringLiteral("only its beginning is shown.]")), qPrintable(h.shown().right(80)));
+    QVERIFY(comment.text().document()->size().height() < 4'000'000);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    QVERIFY(!comment.isVisible());
+    QVERIFY(h.platform.messages.isEmpty());
 }
 
 QTEST_MAIN(TestCommentary)

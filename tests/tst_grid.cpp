@@ -22,6 +22,9 @@ private slots:
     void rowsBeyondTheArraysAreReportedNotRead();
     void reloadKeepsOneHighlight();
     void escapeEnterAndF3ReachTheWindow();
+    void scrollBarTakesTheKeyboardWhenClicked();
+    void todayTheGridDoesNotHoldIsReportedNotIndexed_data();
+    void todayTheGridDoesNotHoldIsReportedNotIndexed();
 };
 
 void TestGrid::firstPageAroundToday_data()
@@ -266,6 +269,65 @@ void TestGrid::escapeEnterAndF3ReachTheWindow()
     QCOMPARE(search.count(), 2);
     QCOMPARE(close.count(), 2);
     QCOMPARE(grid.CurrentRecord(), 500);
+}
+
+// Clicked, the scroll bar holds the keyboard: with the selected day scrolled out of view, the
+// arrows move the page, not a cell, and the bar's own keys answer.
+void TestGrid::scrollBarTakesTheKeyboardWhenClicked()
+{
+    GridHarness h;
+    VisualControl &grid = h.open(500);
+    QVERIFY(QTest::qWaitForWindowActive(&grid));
+    QTRY_VERIFY(grid.cell(10).hasFocus());
+    QScrollBar &bar = grid.scrollBar();
+    QTest::mouseClick(&bar, Qt::LeftButton, {}, QPoint(bar.width() / 2, bar.height() - bar.width() - 5));
+    QCOMPARE(h.scroll(), 512); // one page down: row 500 is out of view
+    QVERIFY(h.highlighted().isEmpty());
+    QCOMPARE(QApplication::focusWidget(), &bar);
+
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+    QCOMPARE(h.scroll(), 513);
+    QCOMPARE(grid.CurrentRecord(), 500);
+    QSignalSpy comment(&grid, &VisualControl::commentaryRequested);
+    QSignalSpy search(&grid, &VisualControl::searchRequested);
+    QSignalSpy close(&grid, &VisualControl::closeRequested);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F3);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    QCOMPARE(search.count(), 1);
+    QCOMPARE(comment.count(), 1);
+    QCOMPARE(close.count(), 1);
+    QVERIFY(h.platform.messages.isEmpty());
+}
+
+void TestGrid::todayTheGridDoesNotHoldIsReportedNotIndexed_data()
+{
+    QTest::addColumn<int>("today");
+    QTest::newRow("negative") << -472;
+    QTest::newRow("past the last row") << 1500;
+}
+
+// Whatever row start-up hands over as today, the grid reads no array out of bounds: it says so
+// once, opens as if today were not in the table, and answers the mouse and the keys.
+void TestGrid::todayTheGridDoesNotHoldIsReportedNotIndexed()
+{
+    QFETCH(int, today);
+    GridHarness h;
+    VisualControl &grid = h.open(today);
+    QCOMPARE(h.platform.messages.size(), 1);
+    QVERIFY(h.platform.messages.first().contains(QString::number(today)));
+    QCOMPARE(grid.CurrentRecord(), 10);
+    QCOMPARE(h.highlighted(), QList<int>{10});
+    QVERIFY(QTest::qWaitForWindowActive(&grid));
+    grid.setFocus();
+    QTRY_VERIFY(grid.cell(10).hasFocus());
+
+    QTest::mouseClick(&grid.cell(3), Qt::LeftButton, {}, QPoint(2, 9));
+    QCOMPARE(grid.CurrentRecord(), 3);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+    QCOMPARE(grid.CurrentRecord(), 4);
+    QCOMPARE(h.highlighted(), QList<int>{4});
+    QCOMPARE(h.platform.messages.size(), 1);
 }
 
 QTEST_MAIN(TestGrid)

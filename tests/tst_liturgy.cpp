@@ -213,9 +213,19 @@ private slots:
         QVERIFY(!offers(dayOf(Region::Universal, 2013, 10, 22), "john-paul-ii"));
         QVERIFY(offers(dayOf(Region::USA, 2013, 10, 22), "john-paul-ii"));
         QVERIFY(offers(dayOf(Region::Universal, 2014, 10, 22), "john-paul-ii"));
-        // Kateri Tekakwitha: optional memorial as Blessed, obligatory after 2012.
-        QVERIFY(offers(dayOf(Region::USA, 2003, 7, 14), "kateri-tekakwitha"));
-        QCOMPARE(dayOf(Region::USA, 2027, 7, 14).celebration.key, std::string("kateri-tekakwitha"));
+        // Kateri Tekakwitha: a memorial in the USA as Blessed and as Saint alike.
+        for (int year : {2001, 2003, 2027}) {
+            const Celebration kateri = dayOf(Region::USA, year, 7, 14).celebration;
+            QCOMPARE(kateri.key, std::string("kateri-tekakwitha"));
+            QCOMPARE(kateri.grade, Grade::Memorial);
+            QCOMPARE(kateri.title.rfind(year < 2013 ? "Blessed" : "Saint", 0), size_t(0));
+        }
+        QCOMPARE(dayOf(Region::Universal, 2001, 7, 14).celebration.key, std::string("ordinary-weekday"));
+        // On the US calendar as Blessed before 2002: Junipero Serra, Katharine Drexel, Juan Diego.
+        QVERIFY(offers(dayOf(Region::USA, 2003, 7, 1), "junipero-serra"));
+        QVERIFY(offers(dayOf(Region::USA, 2000, 3, 3), "katharine-drexel"));
+        QVERIFY(offers(dayOf(Region::USA, 2000, 12, 9), "juan-diego"));
+        QVERIFY(!offers(dayOf(Region::Universal, 2000, 12, 9), "juan-diego"));
         // The Day of Prayer for the unborn: from 2012, on the 23rd when the 22nd is a Sunday.
         QCOMPARE(dayOf(Region::USA, 2026, 1, 22).celebration.key, std::string("day-of-prayer-unborn"));
         QCOMPARE(dayOf(Region::USA, 2017, 1, 23).celebration.key, std::string("day-of-prayer-unborn"));

@@ -7,6 +7,7 @@
 #include "support/WindowHarness.h"
 #include "windows/Form2.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QtTest>
@@ -44,6 +45,8 @@ private slots:
     void resizeWhenTheDesktopDoesNotSay();
     void buttonsHelpCloseAndHover();
     void activationFocusesTheGrid();
+    void onlyAPickFromTheListSwitchesTheCalendar();
+    void yearLineStartsFromTheGridsYear();
 };
 
 void TestMainWindow::layoutAtTheDesignSize()
@@ -209,6 +212,69 @@ void TestMainWindow::activationFocusesTheGrid()
     QVERIFY(QTest::qWaitForWindowActive(&w));
     QCOMPARE(w.windowTitle(), QStringLiteral("Feastbook"));
     QTRY_VERIFY(w.grid().cell(10).hasFocus());
+}
+
+// Typing in the variant box and Enter change nothing: not the list, not the setting, not the
+// grid. A pick from the list switches the calendar, and every row follows, also past a row
+// that cannot be read.
+void TestMainWindow::onlyAPickFromTheListSwitchesTheCalendar()
+{
+    MainHarness h;
+    TestDatabase::exec(h.databasePath(), QStringLiteral("UPDATE calendarComplet SET CuloriSUA = NULL WHERE ID = 480"));
+    Form2 &w = h.shown();
+    QComboBox &box = w.variantBox();
+    QCOMPARE(box.currentText(), QStringLiteral("The Universal Feastbook"));
+    QCOMPARE(box.itemText(box.currentIndex()), box.currentText());
+
+    QTRY_VERIFY(w.grid().cell(10).hasFocus());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+    QCOMPARE(w.grid().CurrentRecord(), 473);
+    QTest::mouseClick(box.lineEdit(), Qt::LeftButton);
+    QCOMPARE(QApplication::focusWidget(), &box);
+    QTest::keyClick(&box, Qt::Key_Return); // the text as it stands
+    QTest::keyClick(&box, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(&box, QStringLiteral("abc"));
+    QCOMPARE(box.currentText(), QStringLiteral("abc"));
+    QTest::keyClick(&box, Qt::Key_Return);
+    QCOMPARE(box.count(), 2);
+    QCOMPARE(h.platform.settingWrites, 0);
+    QCOMPARE(h.module.CalendarVariant, QStringLiteral("Universal"));
+    QCOMPARE(w.grid().CurrentRecord(), 473);
+
+    // The list, opened from the keyboard: "The USA Feastbook" is the entry above.
+    QTest::keyClick(&box, Qt::Key_Down, Qt::AltModifier);
+    QTRY_VERIFY(box.view()->isVisible());
+    QTest::keyClick(box.view(), Qt::Key_Up);
+    QTest::keyClick(box.view(), Qt::Key_Return);
+    QCOMPARE(h.module.CalendarVariant, QStringLiteral("SUA"));
+    QCOMPARE(h.storedVariant(), QStringLiteral("SUA"));
+    QCOMPARE(box.count(), 2);
+    QCOMPARE(box.currentText(), QStringLiteral("The USA Feastbook"));
+    QCOMPARE(w.grid().CurrentRecord(), 472); // the reload opens on today again
+    QCOMPARE(w.grid().cell(10).Caption2(), QStringLiteral("USA text of the day"));
+    w.grid().scrollBar().setValue(480);
+    QCOMPARE(w.grid().cell(1).color2(), QStringLiteral("0")); // row 480: no colour to read
+    QCOMPARE(w.grid().cell(2).color2(), QStringLiteral("2")); // the rows after it are read
+    QCOMPARE(h.platform.messages.size(), 1);
+    QVERIFY(h.platform.messages.first().contains(QStringLiteral("CuloriSUA of row 480")));
+}
+
+// The grid loads before the window hears its year: the line must start from the grid's year,
+// not from the clock's, here with today outside the calendar and the grid on row 10.
+void TestMainWindow::yearLineStartsFromTheGridsYear()
+{
+    ShellHarness h;
+    h.platform.clock = QDateTime(QDate(2005, 6, 1), QTime(10, 0));
+    h.writeDays(TestDatabase::days(QDate(2000, 1, 1), 1461));
+    QVERIFY(h.load());
+    Form2 &w = h.activate<Form2>();
+    QCOMPARE(w.grid().CurrentRecord(), 10);
+    QCOMPARE(w.yearLine().text(), QStringLiteral("Current year is 2000"));
+    QTRY_VERIFY(w.grid().cell(10).hasFocus());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+    QCOMPARE(w.yearLine().text(), QStringLiteral("Current year is 2000"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_End);
+    QCOMPARE(w.yearLine().text(), QStringLiteral("Current year is 2003"));
 }
 
 QTEST_MAIN(TestMainWindow)

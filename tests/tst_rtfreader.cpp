@@ -1,7 +1,9 @@
 // The RTF reader: text, formats and paragraphs of the documents the commentaries hold, the
 // code pages of legacy data, and the bounds that keep hostile documents harmless.
+#include "richtext/CommentaryDocument.h"
 #include "richtext/RtfReader.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -280,6 +282,7 @@ private slots:
         QTextDocument document;
         RtfLimits limits;
         limits.maxMilliseconds = 0;  // no clock, so that a slow machine gives the same document
+        limits.maxLayoutHeight = 0;  // the reader alone: no window lays this out
         const RtfReadResult result = RtfReader::read(body, document, limits);
         QVERIFY(!result.truncated);
         QCOMPARE(document.blockCount(), paragraphs);
@@ -293,6 +296,39 @@ private slots:
         QVERIFY(slow.warning.contains(QStringLiteral("1 ms")));
         QVERIFY(document.blockCount() < paragraphs);
         QVERIFY(textOf(document).startsWith(QStringLiteral("Saint Francis")));
+    }
+
+    // Qt's layout never finishes a document taller than 2^23 pixels; whatever the sizes and
+    // spacing ask for, the commentary's document stays far below that, and says it was cut.
+    void layoutHeightIsBounded_data()
+    {
+        QTest::addColumn<QString>("input");
+        QTest::addColumn<QString>("begins");
+
+        const auto repeated = [](const char *head, const char *unit, int n) {
+            return QString::fromLatin1(head) + QString::fromLatin1(unit).repeated(n) + u'}';
+        };
+        QTest::newRow("largest font, empty paragraphs") << repeated("{\\rtf1\\fs3276 i", "\\par", 3600) << "i\n\n";
+        QTest::newRow("largest spacing") << repeated("{\\rtf1\\sb31680\\sa31680 x", "\\par", 4000) << "x\n\n";
+        QTest::newRow("largest font, a line per letter") << repeated("{\\rtf1\\fs3276 ", "i ", 3600) << "i i i";
+        QTest::newRow("plain lines") << QStringLiteral("y\n").repeated(300'000) << "y\ny\n";
+    }
+
+    void layoutHeightIsBounded()
+    {
+        QFETCH(QString, input);
+        QTextDocument document;
+        richtext::CommentaryDocument::prepare(document);
+        const RtfReadResult result = richtext::CommentaryDocument::fill(document, input);
+        QVERIFY(result.truncated);
+        QFETCH(QString, begins);
+        QVERIFY(textOf(document).startsWith(begins));
+        QVERIFY2(document.lastBlock().text().contains(QStringLiteral("too tall")), qPrintable(document.lastBlock().text()));
+        QVERIFY(document.lastBlock().begin().fragment().charFormat().fontItalic());
+
+        document.setTextWidth(1); // the narrowest window: a line per character
+        const qreal height = document.documentLayout()->documentSize().height();
+        QVERIFY2(height < 4'000'000, qPrintable(QString::number(height)));
     }
 
     void deepNesting()

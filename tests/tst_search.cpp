@@ -5,11 +5,14 @@
 #include "support/ShellHarness.h"
 #include "windows/Form2.h"
 #include "windows/Form3.h"
+#include "windows/HelpFile.h"
 #include "windows/WordStartMatcher.h"
 #include "windows/frmAboutReg.h"
 #include "windows/frmSearch.h"
 
+#include <QApplication>
 #include <QComboBox>
+#include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QTextEdit>
@@ -289,19 +292,40 @@ private slots:
         QVERIFY(h.platform.messages.isEmpty());
     }
 
-    void aDamagedRowIsReportedOncePerSearch()
+    void aDamagedRowIsReportedOnceInTheRun()
     {
         SearchHarness h;
         for (auto [day, data] : {std::pair{QDate(2001, 11, 4), "2001-11-04 noon"}, std::pair{QDate(2001, 11, 5), "Nov 5"}}) {
             h.day(day).Data = QString::fromLatin1(data);
             h.day(day).ToolTipUniv = QStringLiteral("Saint Damaged");
         }
-        frmSearch &w = h.load();
-        w.searchBox().setText(QStringLiteral("saint"));
-        // The damaged rows are left out, every other row is still searched, and one message says why.
+        h.writeDays(h.rows);
+        TestDatabase::exec(h.databasePath(), QStringLiteral("UPDATE calendarComplet SET ToolTipUniv = NULL WHERE Data = '2001-10-24'"));
+        QVERIFY(h.ShellHarness::load());
+        // Start-up has read the dates: the first damaged one is reported, once for all its walks.
         QCOMPARE(h.platform.messages.size(), 1);
-        QVERIFY(h.platform.messages.first().contains(QLatin1String("not a date")));
+        QVERIFY(h.platform.messages.first().contains(QLatin1String("\"2001-11-04 noon\", not a date")));
+
+        // Every letter searches again: the damaged rows are left out, every other row is still
+        // searched, and what each search meets first, the title start-up never read, is
+        // reported once.
+        frmSearch &w = h.shown();
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("saint"));
+        QCOMPARE(w.searchBox().text(), QStringLiteral("saint"));
         QCOMPARE(w.results().count(), 4);
+        QCOMPARE(h.platform.messages.size(), 2);
+        QVERIFY(h.platform.messages.last().contains(QLatin1String("ToolTipUniv of row 663")));
+    }
+
+    // The help says what the search lists: the full title, not the short name of the tray's tip.
+    void helpDescribesTheListedTitles()
+    {
+        QFile help(HelpFile::locate(QStringLiteral("/nonexistent"), HelpFile::dataFolders()));
+        QVERIFY(help.open(QIODevice::ReadOnly));
+        const QString html = QString::fromUtf8(help.readAll());
+        const QString section = html.section(QStringLiteral("name=\"search\""), 1).section(QStringLiteral("<h2"), 0, 0);
+        QVERIFY(section.contains(QLatin1String("full")));
+        QVERIFY(!section.contains(QLatin1String("same text as the tray")));
     }
 
     void opensFromTheTrayTheMainWindowAndTheGrid()

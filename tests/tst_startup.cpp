@@ -1,10 +1,15 @@
-// Start-up, the stored variant, today's row and the last row, and the ways it ends.
+// Start-up, the stored variant, today's row and the last row, damaged calendars, and the ways
+// it ends.
+#include "controls/CimpData.h"
 #include "data/CalendarVariant.h"
 #include "support/ShellHarness.h"
 #include "windows/Form2.h"
+#include "windows/Form3.h"
 
+#include <QApplication>
 #include <QCryptographicHash>
 #include <QFile>
+#include <QTextEdit>
 #include <QtTest>
 
 namespace {
@@ -31,6 +36,8 @@ private slots:
     void findsTodayAndTheLastRow_data();
     void findsTodayAndTheLastRow();
     void emptyTableIsReportedAndTheProgramStays();
+    void damagedCalendarsAreReportedOnceAndAgreeOnToday_data();
+    void damagedCalendarsAreReportedOnceAndAgreeOnToday();
     void unusableDatabaseEndsStartUpAfterOneReport_data();
     void unusableDatabaseEndsStartUpAfterOneReport();
     void mainWindowIsLoadedHiddenBeforeTheIconIsAdded();
@@ -126,6 +133,98 @@ void TestStartup::emptyTableIsReportedAndTheProgramStays()
     QCOMPARE(h.module.TodayRowId, 0);
     QCOMPARE(h.platform.count(QStringLiteral("add")), 1);
     QCOMPARE(h.platform.lastTrayCall().tip, QString());
+}
+
+void TestStartup::damagedCalendarsAreReportedOnceAndAgreeOnToday_data()
+{
+    QTest::addColumn<QString>("table"); // the name the good calendar is written under
+    QTest::addColumn<QString>("sql");   // the one statement that damages it
+    QTest::addColumn<bool>("starts");
+    QTest::addColumn<QStringList>("reported"); // one box at start-up each, holding these words
+    QTest::addColumn<int>("todayColour");      // the colour code today's celebration is drawn in
+    QTest::addColumn<QString>("dayReached");   // after 30 Down, 5 Page Down from today
+
+    const QString calendar = QStringLiteral("calendarComplet");
+    const QString later = QStringLiteral("2001-08-29");
+    // Stored in reverse order, the table is walked from 2003 back to 2000.
+    QTest::newRow("IDs negated") << calendar << "UPDATE calendarComplet SET ID = -ID" << true
+                                 << QStringList{"row 1 has the ID -1461"} << 2 << "2000-12-02";
+    QTest::newRow("one row deleted") << calendar << "DELETE FROM calendarComplet WHERE ID = 100" << true
+                                     << QStringList{"row 100 has the ID 101"} << 2 << later;
+    QTest::newRow("IDs beyond 16 bits") << calendar << "UPDATE calendarComplet SET ID = ID + 100000" << true
+                                        << QStringList{"row 1 has the ID 100001"} << 2 << later;
+    QTest::newRow("a view") << "days" << "CREATE VIEW calendarComplet AS SELECT * FROM days" << false
+                            << QStringList{"calendarComplet is a view"} << 2 << "";
+    QTest::newRow("NULL colour on today's row")
+        << calendar << "UPDATE calendarComplet SET culoriUniv = NULL WHERE Data = '2001-04-16'" << true
+        << QStringList{"culoriUniv of row 472"} << 0 << later;
+    QTest::newRow("bad colour codes on every row") << calendar << "UPDATE calendarComplet SET culoriUniv = 'x;y'" << true
+                                                   << QStringList{"\"x;y\" of row 1 (and of 1460 more rows)"} << 0 << later;
+    QTest::newRow("a bad colour code on the way")
+        << calendar << "UPDATE calendarComplet SET culoriUniv = '2;x' WHERE Data = '2001-05-01'" << true
+        << QStringList{"\"2;x\" of row 487"} << 2 << later;
+    QTest::newRow("NULL date") << calendar << "UPDATE calendarComplet SET Data = NULL WHERE ID = 100" << true
+                               << QStringList{"Data of row 100 holds no value"} << 2 << later;
+    QTest::newRow("impossible date") << calendar << "UPDATE calendarComplet SET Data = '2001-13-45' WHERE ID = 100" << true
+                                     << QStringList{"row 100 holds \"2001-13-45\""} << 2 << later;
+    QTest::newRow("empty date") << calendar << "UPDATE calendarComplet SET Data = '' WHERE ID = 100" << true
+                                << QStringList{"row 100 holds \"\""} << 2 << later;
+    QTest::newRow("no date") << calendar << "UPDATE calendarComplet SET Data = 'abc' WHERE ID = 100" << true
+                             << QStringList{"row 100 holds \"abc\""} << 2 << later;
+}
+
+// A good calendar damaged by one statement: each damage is reported once at start-up, never
+// again while the user walks the calendar, and the tray, the grid and the commentary all show
+// 16 April as today.
+void TestStartup::damagedCalendarsAreReportedOnceAndAgreeOnToday()
+{
+    QFETCH(QString, table);
+    QFETCH(QString, sql);
+    QFETCH(QStringList, reported);
+    ShellHarness h;
+    h.platform.clock = QDateTime(Today, QTime(10, 0));
+    TestDatabase::write(h.databasePath(), TestDatabase::days(QDate(2000, 1, 1), 1461), table);
+    TestDatabase::exec(h.databasePath(), sql);
+
+    QTEST(h.load(), "starts");
+    QCOMPARE(h.platform.messages.size(), reported.size());
+    for (int i = 0; i < reported.size(); ++i)
+        QVERIFY2(h.platform.messages.at(i).contains(reported.at(i)), qPrintable(h.platform.messages.at(i)));
+    if (!h.module.CalendarRs)
+        return;
+    QCOMPARE(h.platform.lastTrayCall().tip, QStringLiteral("Event 2001-04-16"));
+
+    // The tray's left press shows the grid with today framed and holding the keyboard.
+    h.platform.sendTrayMessage(TrayMessage::LeftDown);
+    Form2 &main = h.module.windows().window<Form2>();
+    QVERIFY(QTest::qWaitForWindowActive(&main));
+    QTRY_VERIFY(qobject_cast<CimpData *>(QApplication::focusWidget()));
+    const auto focusedCell = [] { return qobject_cast<CimpData *>(QApplication::focusWidget()); };
+    QCOMPARE(focusedCell()->Caption1(), QStringLiteral("M Apr 16"));
+    QCOMPARE(focusedCell()->shownText(), QStringLiteral("Event 2001-04-16"));
+    QVERIFY(focusedCell()->Selectat());
+    QFETCH(int, todayColour);
+    QCOMPARE(focusedCell()->textColourAt(0), CimpData::colourForCode(todayColour));
+
+    // Enter opens today's commentary.
+    QTest::keyClick(focusedCell(), Qt::Key_Return);
+    Form3 &comment = h.module.windows().window<Form3>();
+    QVERIFY(QTest::qWaitForWindowActive(&comment));
+    QCOMPARE(comment.text().toPlainText(), QStringLiteral("Commentary 2001-04-16"));
+
+    // Back in the grid: 30 days down, 5 pages down, and the commentary of the day reached.
+    h.activate<Form2>();
+    QTRY_VERIFY(focusedCell());
+    const qsizetype boxes = h.platform.messages.size();
+    for (int i = 0; i < 30; ++i)
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+    for (int i = 0; i < 5; ++i)
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_PageDown);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QVERIFY(QTest::qWaitForWindowActive(&comment));
+    QFETCH(QString, dayReached);
+    QCOMPARE(comment.text().toPlainText(), QStringLiteral("Commentary ") + dayReached);
+    QCOMPARE(h.platform.messages.size(), boxes);
 }
 
 void TestStartup::unusableDatabaseEndsStartUpAfterOneReport_data()

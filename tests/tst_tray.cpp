@@ -2,6 +2,7 @@
 // that stands in for a missing tray, and the help window.
 #include "app/DayBadge.h"
 #include "app/DayIcon.h"
+#include "app/QtPlatform.h"
 #include "support/ShellHarness.h"
 #include "windows/Form2.h"
 #include "windows/Form3.h"
@@ -9,6 +10,7 @@
 #include "windows/HelpLauncher.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QImage>
 #include <QPainter>
 #include <QtTest>
@@ -69,6 +71,7 @@ private slots:
     void menuHasTheSevenEntries();
     void helpFromTheMenuOpensANormalWindow();
     void badgePassesMouseMessagesOn();
+    void badgeMenuComesWithTheProgramInFront();
     void helpLookupAndWindowStyles();
 };
 
@@ -78,7 +81,8 @@ void TestTray::tipFieldTrimsAndCuts_data()
     QTest::addColumn<QString>("shown");
 
     const QString s63(63, u'x');
-    QTest::newRow("blanks at both ends") << "  Saint Blaise \t" << "Saint Blaise";
+    QTest::newRow("blanks at both ends") << "  Saint Blaise  " << "Saint Blaise";
+    QTest::newRow("a tab is no blank") << "\tSaint Blaise \t" << "\tSaint Blaise \t";
     QTest::newRow("empty") << "" << "";
     QTest::newRow("63 characters") << s63 << s63;
     QTest::newRow("64 characters") << s63 + u'y' << s63;
@@ -106,6 +110,7 @@ void TestTray::tipFollowsTheRowAndTheMarker_data()
     QTest::newRow("blank before the sign") << "SUA" << " =" << "=";
     QTest::newRow("blank after the sign") << "SUA" << "= " << "=";
     QTest::newRow("own text, trimmed") << "SUA" << "  USA text " << "USA text";
+    QTest::newRow("own text, tab and line break kept") << "SUA" << " \tUSA text\n " << "\tUSA text\n";
 }
 
 void TestTray::tipFollowsTheRowAndTheMarker()
@@ -286,6 +291,39 @@ void TestTray::badgePassesMouseMessagesOn()
     QCOMPARE(shown.size(), QSize(DayBadge::Side, DayBadge::Side));
     const auto white = [](QColor c) { return c.red() == 255 && c.green() == 255 && c.blue() == 255; };
     QVERIFY(countPixels(shown, white) >= DayBadge::Side * DayBadge::Side / 4); // the page shows
+}
+
+// Without a tray, the badge's right click pops the menu up with the program in front, so that a
+// click elsewhere closes the menu.
+void TestTray::badgeMenuComesWithTheProgramInFront()
+{
+    QtPlatform platform;
+    QMenu menu;
+    menu.addAction(QStringLiteral("Exit"));
+    platform.setTrayMenu(&menu);
+    platform.setTrayMessageHandler([&](int message) {
+        if (message == TrayMessage::RightUp)
+            platform.popupMenu(menu);
+    });
+    platform.trayAdd(DayIcon::make(16), QStringLiteral("Saint Drogo"));
+    DayBadge *badge = nullptr;
+    for (QWidget *w : QApplication::topLevelWidgets())
+        badge = badge ? badge : qobject_cast<DayBadge *>(w);
+    QVERIFY(badge && badge->isVisible()); // an offscreen desktop has no tray
+    QVERIFY(QTest::qWaitForWindowExposed(badge));
+    QWidget elsewhere; // the window the user was working in
+    elsewhere.show();
+    elsewhere.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&elsewhere));
+
+    QWidget *inFront = nullptr;
+    connect(&menu, &QMenu::aboutToShow, &menu, [&] {
+        inFront = QApplication::activeWindow();
+        QTimer::singleShot(0, &menu, &QMenu::close);
+    });
+    QTest::mouseClick(badge, Qt::RightButton);
+    QCOMPARE(inFront, badge);
+    platform.trayDelete();
 }
 
 void TestTray::helpLookupAndWindowStyles()

@@ -4,6 +4,7 @@
 #include "data/CalendarCursor.h"
 #include "data/CalendarDatabase.h"
 
+#include <QSet>
 #include <QString>
 #include <memory>
 
@@ -31,8 +32,14 @@ public:
     qint16 LastRowId = 0;
     QString DayOfMonthText;
 
+    // Reports a damaged value of the calendar the first time it is met in this run. Start-up,
+    // the grid, the rollover and the search all walk the same rows; one box per damage is
+    // enough, not one per walk or per keystroke.
+    void reportDamage(const QString &text);
+
 private:
     Platform &m_platform;
+    QSet<QString> m_reportedDamage;
     WindowRegistry m_windows; // last: windows go before the state they use
 };
 

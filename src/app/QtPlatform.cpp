@@ -112,6 +112,7 @@ void QtPlatform::trayDelete()
 
 void QtPlatform::popupMenu(QMenu &menu)
 {
+    m_tray.bringToFront();
     menu.exec(QCursor::pos());
 }
 

@@ -2,6 +2,7 @@
 
 #include "app/Platform.h"
 
+#include <QCoreApplication>
 #include <QMenu>
 
 QtTray::QtTray(QObject *parent) : QObject(parent), m_badge([this](int message) { deliver(message); })
@@ -61,6 +62,19 @@ void QtTray::remove()
     m_watch.stop();
     m_icon.hide();
     m_badge.hide();
+}
+
+// The badge is the program's window under the mouse. A tray icon opens its menu itself and
+// does not come this way.
+void QtTray::bringToFront()
+{
+    if (!m_badge.isVisible())
+        return;
+    m_badge.raise();
+    m_badge.activateWindow();
+    // The desktop answers the request with an event; it must be in before the menu opens, as
+    // a window that asks while a menu is open is not made active.
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
 void QtTray::followTrayAvailability()

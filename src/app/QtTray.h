@@ -24,6 +24,9 @@ public:
     void add(const QIcon &icon, const QString &tip);
     void modify(const QIcon &icon, const QString &tip);
     void remove();
+    // Puts the program in front of the desktop, as a pop-up menu of the icon needs: otherwise
+    // a click elsewhere would not close the menu.
+    void bringToFront();
 
 private:
     void deliver(int message);

@@ -15,8 +15,9 @@ struct TrayIconData
     // until a tip has been set.
     QString szTip;
 
-    // The field for a celebration text: trimmed, NUL-terminated, padded with blanks, cut to 64
-    // characters (which cuts off the NUL of a text of 64 characters or more).
+    // The field for a celebration text: without blanks at either end, NUL-terminated, padded
+    // with blanks, cut to 64 characters (which cuts off the NUL of a text of 64 characters or
+    // more).
     static QString tipField(const QString &text);
 
     // What the tray shows of the field: the characters before the NUL, at most 63.

@@ -3,6 +3,7 @@
 #include <QEvent>
 #include <QGuiApplication>
 #include <QWindow>
+#include <utility>
 
 WindowRegistry::WindowRegistry(Module1 &module) : m_module(module)
 {
@@ -60,10 +61,16 @@ void WindowRegistry::focusWindowChanged(QWindow *focus)
 
 void WindowRegistry::activate(QWidget *window)
 {
-    if (window == m_active)
+    if (window == m_active) {
+        // Back after it was hidden, no other program window active in between: it is
+        // activated again, and nothing was deactivated.
+        if (std::exchange(m_activeHidden, false))
+            emit activated(window);
         return;
+    }
     QPointer<QWidget> previous = m_active;
     m_active = window;
+    m_activeHidden = false;
     if (previous)
         emit deactivated(previous);
     emit activated(window);
@@ -71,17 +78,14 @@ void WindowRegistry::activate(QWidget *window)
 
 bool WindowRegistry::eventFilter(QObject *watched, QEvent *event)
 {
-    // A window that is hidden gives up its turn: whichever window the desktop activates next,
-    // the hidden one has stopped being the active program window, and it activates again when
-    // it is next shown and focused.
-    if (event->type() == QEvent::Hide && watched == m_active) {
-        QPointer<QWidget> hidden = m_active;
-        m_active = nullptr;
-        emit deactivated(hidden);
-    }
+    // Hiding is not deactivation: a hidden window keeps its turn until another program window
+    // becomes active (a commentary the search put there survives Escape). Shown and focused
+    // again, it is activated anew.
+    if (event->type() == QEvent::Hide && watched == m_active)
+        m_activeHidden = true;
     // Some desktops keep the focus on a window while it is hidden; showing it again then
     // brings no change of focus, yet it is an activation.
-    if (event->type() == QEvent::Show && watched != m_active) {
+    if (event->type() == QEvent::Show && (watched != m_active || m_activeHidden)) {
         QWindow *focus = QGuiApplication::focusWindow();
         if (focus && programWindow(focus) == watched)
             activate(static_cast<QWidget *>(watched));

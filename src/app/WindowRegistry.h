@@ -15,7 +15,7 @@ class QWindow;
 //
 // The registry also tells the windows when they become the active one among the program's
 // windows: coming back from another application is not an activation, and a window loses its
-// turn when another program window becomes active or when it is hidden.
+// turn only when another program window becomes active, not when it is hidden.
 class WindowRegistry : public QObject
 {
     Q_OBJECT
@@ -57,7 +57,7 @@ public:
     static void present(QWidget &window);
 
     // The program window that is active now, if any.
-    QWidget *activeWindow() const { return m_active; }
+    QWidget *activeWindow() const { return m_activeHidden ? nullptr : m_active.data(); }
 
 signals:
     void activated(QWidget *window);
@@ -74,5 +74,6 @@ private:
 
     Module1 &m_module;
     std::map<std::type_index, QPointer<QWidget>> m_windows;
-    QPointer<QWidget> m_active;
+    QPointer<QWidget> m_active;  // the program window that had the turn last
+    bool m_activeHidden = false; // … and was hidden since
 };

@@ -6,7 +6,9 @@
 #include "app/Platform.h"
 #include "data/CalendarDate.h"
 #include "data/CalendarVariant.h"
+#include "data/DataError.h"
 #include "data/DayRecord.h"
+#include "data/RowWalk.h"
 #include "data/VariantColumns.h"
 #include "windows/Form2.h"
 #include "windows/Form3.h"
@@ -115,36 +117,50 @@ void frmShell::applyTooltipRule()
 }
 
 // Walks the shared cursor from its first row; each row dated today sets the tip. At start-up
-// the walk stops at the first match, at a change of date it visits every row.
+// the walk stops at the first match, at a change of date it visits every row. A row that cannot
+// be read is passed over, so that it hides no later row; its damage is reported once.
 void frmShell::walkForToday(bool stopAtMatch)
 {
-    CalendarCursor &rs = *m.CalendarRs;
     const QDateTime todayValue = CalendarDate::dateValue(today());
-    for (rs.MoveFirst(); !rs.isEOF(); rs.MoveNext()) {
-        if (rs.date(QStringLiteral("Data")) != todayValue)
-            continue;
+    m.reportDamage(RowWalk::fromFirst(*m.CalendarRs, [&](const CalendarCursor &row, int) {
+        if (row.date(QStringLiteral("Data")) != todayValue)
+            return RowWalk::Next::Continue;
         applyTooltipRule();
-        if (stopAtMatch)
-            return;
-    }
+        return stopAtMatch ? RowWalk::Next::Stop : RowWalk::Next::Continue;
+    }));
 }
 
+// LastRowId and TodayRowId are places in the table: the grid and the commentary window count
+// rows by their place, so start-up must too. A calendar should number its rows 1..N in the order
+// it stores them; one that does not is told so once, and the places are used.
 void frmShell::findLastAndTodayRows()
 {
     ErrorTrap trap(m_platform);
-    CalendarCursor &rs = *m.CalendarRs;
     trap([&] {
-        rs.MoveLast();
-        m.LastRowId = toRowNumber(rs.integer(QStringLiteral("ID")));
-    });
-    trap([&] {
-        // Counts calendar days, so a time of day stored with the date does not matter here.
         const QDate day = today();
-        rs.MoveFirst();
-        while (!rs.isEOF() && CalendarDate::daysBetween(rs.date(QStringLiteral("Data")), day) != 0)
-            rs.MoveNext();
-        if (!rs.isEOF())
-            m.TodayRowId = toRowNumber(rs.integer(QStringLiteral("ID")));
+        int rows = 0;
+        int todayPlace = 0;
+        QString misnumbered;
+        const QString damage = RowWalk::fromFirst(*m.CalendarRs, [&](const CalendarCursor &row, int place) {
+            rows = place;
+            // Counts calendar days, so a time of day stored with the date does not matter here.
+            if (todayPlace == 0 && CalendarDate::daysBetween(row.date(QStringLiteral("Data")), day) == 0)
+                todayPlace = place;
+            const qint64 id = row.integer(QStringLiteral("ID"));
+            if (id != place && misnumbered.isEmpty())
+                misnumbered = QStringLiteral("The calendar's rows are not numbered in order: row %1 has the ID %2. "
+                                             "Feastbook takes the days in the order the table stores them.")
+                                  .arg(place)
+                                  .arg(id);
+            return RowWalk::Next::Continue;
+        });
+        m.reportDamage(damage);
+        if (!misnumbered.isEmpty())
+            m_platform.messageBox(misnumbered);
+        if (rows == 0)
+            throw DataError(QStringLiteral("No current record: the table %1 is empty.").arg(CalendarTableName));
+        m.LastRowId = toRowNumber(rows);
+        m.TodayRowId = toRowNumber(todayPlace);
     });
 }
 

@@ -69,10 +69,15 @@ QRectF pixelsOf(const QRectF &twips)
                   Twips::toPixels(twips.width()), Twips::toPixels(twips.height()));
 }
 
+bool isDigit(QChar c)
+{
+    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+}
+
 int digitOf(const QString &code, int index)
 {
     const QChar c = code.at(index);
-    if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+    if (!isDigit(c))
         throw std::invalid_argument(
             QStringLiteral("Colour code \"%1\": \"%2\" is not a digit.").arg(code, c).toStdString());
     return c.unicode() - '0';
@@ -259,6 +264,15 @@ QColor CimpData::textColourAt(int index) const
     if (m_text2Visible)
         return QColor(m_text2Colours.at(index));
     return m_text3Colour;
+}
+
+bool CimpData::codeIsReadable(const QString &code)
+{
+    if (code.size() == 1)
+        return isDigit(code.at(0));
+    if (code.size() == 3)
+        return isDigit(code.at(0)) && isDigit(code.at(2));
+    return true;
 }
 
 QColor CimpData::colourForCode(int n)

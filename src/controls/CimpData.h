@@ -50,6 +50,9 @@ public:
     QRectF celebrationBox() const { return m_celebrationBox; }
 
     static QColor colourForCode(int n);
+    // Whether Formateaza can colour by the code: one digit, or a digit, a separator and a digit.
+    // Codes of any other length colour nothing, and are readable too.
+    static bool codeIsReadable(const QString &code);
 
     QSize sizeHint() const override;
 

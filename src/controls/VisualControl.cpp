@@ -2,16 +2,21 @@
 
 #include "app/ErrorTrap.h"
 #include "app/Module1.h"
+#include "app/Platform.h"
 #include "app/Twips.h"
 #include "controls/CimpData.h"
 #include "controls/InputCodes.h"
+#include "data/CalendarVariant.h"
 #include "data/DataError.h"
+#include "data/RowWalk.h"
 #include "data/VariantColumns.h"
 
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <algorithm>
+#include <functional>
 
 namespace {
 
@@ -32,6 +37,8 @@ constexpr int RightEdgeInset = 30;
 const QColor SundayColour(128, 0, 0);
 const QColor ActiveBorderColour(180, 180, 180);
 const QString YearCaptionPrefix = QStringLiteral("Current year is ");
+// What a day whose colour code cannot be read is shown in: the cell's own default, black.
+const QString DefaultColourCode = QStringLiteral("0");
 
 constexpr int cellTopTwips(int k)
 {
@@ -64,6 +71,9 @@ VisualControl::VisualControl(Module1 &module, QWidget *parent)
     VScroll1->setSingleStep(1);
     VScroll1->setPageStep(CellCount);
     VScroll1->setTracking(false); // the page follows the value, not a drag in progress
+    // Clicked or dragged, the scroll bar takes the keyboard: its own keys (F3, Esc, Enter)
+    // work, and the arrows move the page rather than a cell that may be out of view.
+    VScroll1->setFocusPolicy(Qt::ClickFocus);
     VScroll1->setAccessibleName(QStringLiteral("Days"));
     VScroll1->installEventFilter(this);
     connect(VScroll1, &QScrollBar::valueChanged, this, &VisualControl::VScroll1_Change);
@@ -114,10 +124,15 @@ int VisualControl::checkedCell(int k) const
     return k;
 }
 
+int VisualControl::rows() const
+{
+    return std::clamp(int(m.LastRowId), 0, RowCapacity);
+}
+
 int VisualControl::scrollMaximum() const
 {
     // The last page starts 20 rows before the last row (1441 for four years of 1461 days).
-    return qMax(1, int(m.LastRowId) - (CellCount - 1));
+    return qMax(1, rows() - (CellCount - 1));
 }
 
 void VisualControl::Initializare()
@@ -139,14 +154,19 @@ void VisualControl::LoadGrid()
     trap([&] {
         if (m.LastRowId == 0)
             m.LastRowId = 100; // a table whose end was not found: assume a short one
-        m_NumarInreg = m.TodayRowId != 0 ? m.TodayRowId : 10;
         Initialised = false;
         m_SelectedCell = 10;
-        m_CurrentRecord = m_NumarInreg;
-        m_NumarInregistrare = m_CurrentRecord;
+        selectRow(10);
+        m_NumarInreg = m_CurrentRecord;
         VScroll1->setMaximum(scrollMaximum());
     });
     trap([&] { readTable(); });
+    trap([&] {
+        // Today's row, or row 10 when today is not in the table.
+        if (m.TodayRowId != 0)
+            selectRow(heldRow(m.TodayRowId));
+        m_NumarInreg = m_CurrentRecord;
+    });
     trap([&] { showFirstPage(); });
     trap([&] { highlight(m_SelectedCell); });
     trap([&] { m_SelectedKey = cell(m_SelectedCell).Caption1() + cell(m_SelectedCell).Caption2(); });
@@ -156,27 +176,69 @@ void VisualControl::LoadGrid()
     update();
 }
 
-// One pass over the table into the four arrays; a row the variant does not know is skipped.
+// One pass over the table into the four arrays. A row that cannot be read whole keeps what
+// could be read and the pass goes on: the first damaged value is reported once in the run, the
+// colour codes that cannot colour anything once per load.
 void VisualControl::readTable()
 {
     auto rs = m.CalendarDb ? m.CalendarDb->openTable(QStringLiteral("calendarComplet")) : nullptr;
     if (!rs)
         throw DataError(QStringLiteral("The calendar database is not open."));
+    const int held = rows();
+    int read = 0;
+    BadColours badColours;
+    const QString damage = RowWalk::fromFirst(*rs, [&](const CalendarCursor &row, int place) {
+        read = place;
+        readRow(row, place, badColours);
+        return place < held ? RowWalk::Next::Continue : RowWalk::Next::Stop;
+    });
+    m.reportDamage(damage);
+    if (badColours.count > 0)
+        m_platform.messageBox(QStringLiteral("The colour code \"%1\" of row %2%3 cannot be read: a code is a digit, or a "
+                                             "digit, \";\" and a digit. Those days are shown in black.")
+                                  .arg(badColours.first)
+                                  .arg(badColours.firstRow)
+                                  .arg(badColours.count > 1 ? QStringLiteral(" (and of %1 more rows)").arg(badColours.count - 1)
+                                                            : QString()));
+    if (read < held)
+        throw DataError(QStringLiteral("The calendar table ends after %1 rows; %2 were expected.").arg(read).arg(held));
+    if (m.LastRowId > held)
+        throw DataError(QStringLiteral("Subscript out of range: there is no row %1 in the calendar grid, which holds %2 days.")
+                            .arg(held + 1)
+                            .arg(held));
+}
+
+// Each value on its own: a NULL colour must not cost the row its text. A row the variant does
+// not know is skipped.
+void VisualControl::readRow(const CalendarCursor &row, int i, BadColours &badColours)
+{
     const QString &variant = m.CalendarVariant;
-    for (int i = 1; i <= m.LastRowId; ++i) {
-        checkedRow(i);
-        if (rs->isEOF())
-            throw DataError(QStringLiteral("The calendar table ends after %1 rows; %2 were expected.")
-                                .arg(i - 1).arg(m.LastRowId));
-        const auto event = VariantColumns::event(*rs, variant);
-        if (event) {
-            EventText[i] = *event;
-            DateText[i] = rs->text(QStringLiteral("DataUniv"));
-            ColourText[i] = *VariantColumns::colourCode(*rs, variant);
-            YearText[i] = QString::number(rs->date(QStringLiteral("Data")).date().year());
+    if (variant != Variant::Universal && variant != Variant::SUA)
+        return;
+    QString failure;
+    const auto value = [&](const std::function<QString()> &read, const QString &fallback) {
+        try {
+            return read();
+        } catch (const std::exception &e) {
+            if (failure.isEmpty())
+                failure = QString::fromUtf8(e.what());
+            return fallback;
         }
-        rs->MoveNext();
+    };
+    EventText[i] = value([&] { return *VariantColumns::event(row, variant); }, QString());
+    DateText[i] = value([&] { return row.text(QStringLiteral("DataUniv")); }, QString());
+    QString colour = value([&] { return *VariantColumns::colourCode(row, variant); }, DefaultColourCode);
+    if (!CimpData::codeIsReadable(colour)) {
+        if (badColours.count++ == 0) {
+            badColours.first = colour;
+            badColours.firstRow = i;
+        }
+        colour = DefaultColourCode;
     }
+    ColourText[i] = colour;
+    YearText[i] = value([&] { return QString::number(row.date(QStringLiteral("Data")).date().year()); }, QString());
+    if (!failure.isEmpty())
+        throw DataError(failure);
 }
 
 void VisualControl::fillCell(int k, int row)
@@ -187,31 +249,23 @@ void VisualControl::fillCell(int k, int row)
     c.setColor2(ColourText[row]);
 }
 
-// The first page is placed around the selected row: in the middle, on the first page, or on
-// the last page when the row is near either end.
+// The first page is placed around the selected row: in the middle (cell 10), on the first page,
+// or on the last page when the row is near either end.
 void VisualControl::showFirstPage()
 {
-    const int c = m_CurrentRecord;
-    const int last = m.LastRowId;
-    int top = 1;
-    if (c >= 10 && c <= last - 11) {
-        top = c - 9;
-    } else if (c < 10) {
-        m_SelectedCell = c;
-    } else {
-        top = last - (CellCount - 1);
-        m_SelectedCell = CellCount - (last - c);
-    }
+    const int top = std::clamp(m_CurrentRecord - 9, 1, scrollMaximum());
+    const int selected = checkedCell(m_CurrentRecord - top + 1);
     for (int k = 1; k <= CellCount; ++k) {
         fillCell(k, top + k - 1);
         CimpData1[k]->Formateaza();
     }
     VScroll1->setValue(top); // no refill: the grid is not initialised yet
+    m_SelectedCell = selected;
 }
 
 void VisualControl::RefreshPage()
 {
-    if (TopRecord <= m.LastRowId - (CellCount - 1)) {
+    if (TopRecord <= scrollMaximum()) {
         for (int k = 1; k <= CellCount; ++k)
             fillCell(k, TopRecord + k - 1);
     }
@@ -335,10 +389,22 @@ void VisualControl::selectCell(int i)
     c.Paint();
     c.setSelectat(true);
     m_SelectedCell = i;
-    m_CurrentRecord = qint16(row);
-    m_NumarInregistrare = m_CurrentRecord;
+    selectRow(row);
     m_SelectedKey = c.Caption1() + c.Caption2();
     c.setFocus();
+}
+
+void VisualControl::selectRow(int row)
+{
+    m_CurrentRecord = qint16(row);
+    m_NumarInregistrare = m_CurrentRecord;
+}
+
+int VisualControl::heldRow(int row) const
+{
+    if (row < 1 || row > rows())
+        throw DataError(QStringLiteral("Subscript out of range: there is no row %1 in the calendar grid.").arg(row));
+    return row;
 }
 
 void VisualControl::cellClick(int i)
@@ -354,7 +420,7 @@ void VisualControl::cellKeyDown(int i, int keyCode)
     trap([&] {
         const int v = VScroll1->value();
         const int n = m_CurrentRecord;
-        const int last = m.LastRowId;
+        const int last = rows();
         const int max = VScroll1->maximum();
         switch (keyCode) {
         case InputCodes::Up:
@@ -452,7 +518,7 @@ bool VisualControl::eventFilter(QObject *watched, QEvent *event)
 void VisualControl::focusInEvent(QFocusEvent *event)
 {
     QWidget::focusInEvent(event);
-    if (m_SelectedCell != -1)
+    if (m_SelectedCell >= 1 && m_SelectedCell <= CellCount)
         CimpData1[m_SelectedCell]->setFocus();
 }
 

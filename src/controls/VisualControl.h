@@ -6,6 +6,7 @@
 #include <array>
 #include <vector>
 
+class CalendarCursor;
 class CimpData;
 class Module1;
 class Platform;
@@ -72,22 +73,36 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    // The first colour code that cannot colour anything, where it is, and how many there are.
+    struct BadColours
+    {
+        QString first;
+        int firstRow = 0;
+        int count = 0;
+    };
+
     void createCells();
     void readTable();
+    void readRow(const CalendarCursor &row, int i, BadColours &badColours);
     void showFirstPage();
     void fillCell(int k, int row);
     void highlight(int k);
     void unhighlight(int k);
     void selectCell(int i);
+    void selectRow(int row);
     void setScrollValue(int value);
     void markWeeks();
     void refreshYearCaption();
     void setYearCaption(const QString &text);
     void focusLost(QWidget *old, QWidget *now);
+    // Rows the grid shows: the table's, as far as the arrays hold them.
+    int rows() const;
     int scrollMaximum() const;
     // A row number, checked against the arrays before it is used to read them.
     int checkedRow(int row) const;
     int checkedCell(int k) const;
+    // A row of the table the grid holds, 1..rows().
+    int heldRow(int row) const;
 
     Module1 &m;
     Platform &m_platform;

@@ -60,6 +60,7 @@ void SqliteCursor::MoveFirst()
     sqlite3_reset(m_last.get());
     sqlite3_reset(m_forward.get());
     m_current = step(m_forward.get()) ? m_forward.get() : nullptr;
+    m_row = 1;
 }
 
 void SqliteCursor::MoveNext()
@@ -73,6 +74,7 @@ void SqliteCursor::MoveNext()
         return;
     }
     m_current = step(m_forward.get()) ? m_forward.get() : nullptr;
+    ++m_row;
 }
 
 void SqliteCursor::MoveLast()
@@ -84,6 +86,7 @@ void SqliteCursor::MoveLast()
         throw DataError(QStringLiteral("No current record: the table %1 is empty.").arg(m_table));
     }
     m_current = m_last.get();
+    m_row = 0; // not counted: the last row is reached without walking
 }
 
 bool SqliteCursor::isEOF() const
@@ -103,8 +106,14 @@ int SqliteCursor::valueIndex(const QString &column) const
         spelled = m_spelledColumns.insert(column, *found);
     }
     if (sqlite3_column_type(m_current, *spelled) == SQLITE_NULL)
-        throw DataError(QStringLiteral("Invalid use of Null: the column %1 holds no value.").arg(column));
+        throw DataError(QStringLiteral("Invalid use of Null: %1 holds no value.").arg(place(column)));
     return *spelled;
+}
+
+QString SqliteCursor::place(const QString &column) const
+{
+    const QString row = m_row > 0 ? QStringLiteral("row %1").arg(m_row) : QStringLiteral("the last row");
+    return QStringLiteral("the column %1 of %2").arg(column, row);
 }
 
 QString SqliteCursor::text(const QString &column) const
@@ -122,8 +131,8 @@ qint64 SqliteCursor::integer(const QString &column) const
     bool ok = false;
     const qint64 value = text(column).trimmed().toLongLong(&ok);
     if (!ok)
-        throw DataError(QStringLiteral("Type mismatch: the column %1 holds \"%2\", not a whole number.")
-                            .arg(column, text(column)));
+        throw DataError(QStringLiteral("Type mismatch: %1 holds \"%2\", not a whole number.")
+                            .arg(place(column), text(column)));
     return value;
 }
 
@@ -133,6 +142,6 @@ QDateTime SqliteCursor::date(const QString &column) const
     try {
         return CalendarDate::parse(value);
     } catch (const DataError &) {
-        throw DataError(QStringLiteral("Type mismatch: the column %1 holds \"%2\", not a date.").arg(column, value));
+        throw DataError(QStringLiteral("Type mismatch: %1 holds \"%2\", not a date.").arg(place(column), value));
     }
 }

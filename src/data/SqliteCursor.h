@@ -39,12 +39,15 @@ private:
     // Index of a column of the current row; throws when there is no current row, no such
     // column, or the value is NULL.
     int valueIndex(const QString &column) const;
+    // "the column Data of row 472": where a bad value was met, for the user to find it.
+    QString place(const QString &column) const;
 
     sqlite3 *m_db;
     QString m_table;
     Statement m_forward;
     Statement m_last;
     sqlite3_stmt *m_current = nullptr; // the statement holding the current row; null past the end
+    int m_row = 0;                     // 1-based place of the current row; 0 after MoveLast
     QHash<QString, int> m_columns;    // lower-case column name -> index
     // Names as the readers spell them -> index; a walk reads the same few names on every row.
     mutable QHash<QString, int> m_spelledColumns;

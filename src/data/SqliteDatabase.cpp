@@ -46,9 +46,29 @@ void SqliteDatabase::checkIntegrity()
         throw DatabaseUnusable(QStringLiteral("%1 is damaged: %2.").arg(m_fileName, verdict));
 }
 
+// The days are read in the order the table stores them. A view has no stored order (nor a
+// rowid to give one), so a view of that name is refused like a missing table.
+void SqliteDatabase::refuseView(const QString &table) const
+{
+    sqlite3_stmt *lookup = nullptr;
+    const int rc = sqlite3_prepare_v2(m_db, "SELECT name FROM sqlite_master WHERE type = 'view' AND name = ?1 COLLATE NOCASE",
+                                      -1, &lookup, nullptr);
+    const QByteArray name = table.toUtf8();
+    QString view;
+    if (rc == SQLITE_OK) {
+        sqlite3_bind_text(lookup, 1, name.constData(), int(name.size()), SQLITE_TRANSIENT);
+        if (sqlite3_step(lookup) == SQLITE_ROW)
+            view = QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_column_text(lookup, 0)));
+    }
+    sqlite3_finalize(lookup);
+    if (!view.isEmpty())
+        throw DataError(QStringLiteral("%1 is a view, not a table; a view keeps its rows in no stored order.").arg(view));
+}
+
 std::unique_ptr<CalendarCursor> SqliteDatabase::openTable(const QString &table)
 {
     try {
+        refuseView(table);
         return std::make_unique<SqliteCursor>(m_db, table);
     } catch (const DataError &e) {
         throw DatabaseUnusable(QStringLiteral("%1 holds no usable table %2: %3")

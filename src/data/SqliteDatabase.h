@@ -18,6 +18,7 @@ public:
 
 private:
     void checkIntegrity();
+    void refuseView(const QString &table) const;
 
     QString m_fileName;
     sqlite3 *m_db = nullptr;

@@ -62,7 +62,8 @@ constexpr SanctoralEntry kTable[] = {
     {2, 23, Memorial, Red, Both, kEver, kStill, "polycarp", "Saint Polycarp, Bishop and Martyr", "St Polycarp"},
     {2, 27, OptionalMemorial, White, Both, 2021, kStill, "gregory-of-narek", "Saint Gregory of Narek, Abbot and Doctor of the Church", "St Gregory of Narek"},
     // March
-    {3, 3, OptionalMemorial, White, UsaOnly, 2003, kStill, "katharine-drexel", "Saint Katharine Drexel, Virgin", "St Katharine Drexel"},
+    {3, 3, OptionalMemorial, White, UsaOnly, kEver, 2000, "katharine-drexel", "Blessed Katharine Drexel, Virgin", "Bl. Katharine Drexel"},
+    {3, 3, OptionalMemorial, White, UsaOnly, 2001, kStill, "katharine-drexel", "Saint Katharine Drexel, Virgin", "St Katharine Drexel"},
     {3, 4, OptionalMemorial, White, Both, kEver, kStill, "casimir", "Saint Casimir", "St Casimir"},
     {3, 7, Memorial, Red, Both, kEver, kStill, "perpetua-felicity", "Saints Perpetua and Felicity, Martyrs", "Sts Perpetua and Felicity"},
     {3, 8, OptionalMemorial, White, Both, kEver, kStill, "john-of-god", "Saint John of God, Religious", "St John of God"},
@@ -130,7 +131,7 @@ constexpr SanctoralEntry kTable[] = {
     {6, 29, Solemnity, Red, Both, kEver, kStill, "peter-paul", "Saints Peter and Paul, Apostles", "Sts Peter and Paul"},
     {6, 30, OptionalMemorial, Red, Both, kEver, kStill, "first-martyrs-of-rome", "The First Martyrs of the Holy Roman Church", "First Martyrs of Rome"},
     // July
-    {7, 1, OptionalMemorial, White, UsaOnly, 2012, 2015, "junipero-serra", "Blessed Junipero Serra, Priest", "Bl. Junipero Serra"},
+    {7, 1, OptionalMemorial, White, UsaOnly, kEver, 2015, "junipero-serra", "Blessed Junipero Serra, Priest", "Bl. Junipero Serra"},
     {7, 1, OptionalMemorial, White, UsaOnly, 2016, kStill, "junipero-serra", "Saint Junipero Serra, Priest", "St Junipero Serra"},
     {7, 3, Feast, Red, Both, kEver, kStill, "thomas-apostle", "Saint Thomas, Apostle", "St Thomas, Apostle"},
     {7, 4, OptionalMemorial, White, UniversalOnly, kEver, kStill, "elizabeth-of-portugal", "Saint Elizabeth of Portugal", "St Elizabeth of Portugal"},
@@ -142,7 +143,9 @@ constexpr SanctoralEntry kTable[] = {
     {7, 11, Memorial, White, Both, kEver, kStill, "benedict", "Saint Benedict, Abbot", "St Benedict"},
     {7, 13, OptionalMemorial, White, Both, kEver, kStill, "henry", "Saint Henry", "St Henry"},
     {7, 14, OptionalMemorial, White, UniversalOnly, kEver, kStill, "camillus", "Saint Camillus de Lellis, Priest", "St Camillus de Lellis"},
-    {7, 14, OptionalMemorial, White, UsaOnly, kEver, 2012, "kateri-tekakwitha", "Blessed Kateri Tekakwitha, Virgin", "Bl. Kateri Tekakwitha"},
+    // A memorial in the USA from her inscription after the beatification (1980); the
+    // canonization of 2012 changed her title, not her rank.
+    {7, 14, Memorial, White, UsaOnly, kEver, 2012, "kateri-tekakwitha", "Blessed Kateri Tekakwitha, Virgin", "Bl. Kateri Tekakwitha"},
     {7, 14, Memorial, White, UsaOnly, 2013, kStill, "kateri-tekakwitha", "Saint Kateri Tekakwitha, Virgin", "St Kateri Tekakwitha"},
     {7, 15, Memorial, White, Both, kEver, kStill, "bonaventure", "Saint Bonaventure, Bishop and Doctor of the Church", "St Bonaventure"},
     {7, 16, OptionalMemorial, White, Both, kEver, kStill, "our-lady-of-mount-carmel", "Our Lady of Mount Carmel", "Our Lady of Mount Carmel"},
@@ -269,6 +272,7 @@ constexpr SanctoralEntry kTable[] = {
     {12, 6, OptionalMemorial, White, Both, kEver, kStill, "nicholas", "Saint Nicholas, Bishop", "St Nicholas"},
     {12, 7, Memorial, White, Both, kEver, kStill, "ambrose", "Saint Ambrose, Bishop and Doctor of the Church", "St Ambrose"},
     {12, 8, Solemnity, White, Both, kEver, kStill, "immaculate-conception", "The Immaculate Conception of the Blessed Virgin Mary", "Immaculate Conception"},
+    {12, 9, OptionalMemorial, White, UsaOnly, kEver, kMissal2002 - 1, "juan-diego", "Blessed Juan Diego", "Bl. Juan Diego"},
     {12, 9, OptionalMemorial, White, Both, kMissal2002, kStill, "juan-diego", "Saint Juan Diego Cuauhtlatoatzin", "St Juan Diego"},
     {12, 10, OptionalMemorial, White, Both, 2019, kStill, "our-lady-of-loreto", "Our Lady of Loreto", "Our Lady of Loreto"},
     {12, 11, OptionalMemorial, White, Both, kEver, kStill, "damasus", "Saint Damasus I, Pope", "St Damasus I"},

@@ -36,6 +36,9 @@ constexpr int MaxFontNameLength = 256;
 constexpr int MaxUnicodeSkip = 255;
 // How many tokens are read between looks at the clock.
 constexpr int TokensPerClockCheck = 4096;
+// A line of text is never taller than twice its font's size, in any font Qt may fall back on.
+constexpr qreal LineHeightPerFontPixel = 2;
+constexpr qreal PixelsPerPoint = 96.0 / 72.0;
 
 enum class Kw : std::uint8_t {
     Unknown, Ignorable, Ansi, AnsiCpg, Bold, Bin,
@@ -215,6 +218,7 @@ enum Problem : unsigned {
     TooManyParagraphs = 1u << 3,
     TooManyRuns = 1u << 4,
     Unbalanced = 1u << 5,
+    TooTall = 1u << 6,
 };
 
 class Reader {
@@ -257,6 +261,8 @@ private:
     int m_paragraphs = 0;
     int m_runs = 0;
     int m_unbroken = 0;             // characters since the last break opportunity
+    qreal m_height = 0;             // estimate from above of the laid-out height, in pixels
+    qreal m_defaultFontPixels = 16; // the size of text without \fs
 
     bool m_haveCachedFormat = false;
     CharProps m_cachedProps;
@@ -286,6 +292,8 @@ private:
     void flushRun();
     void paragraph();
     void startPendingParagraph();
+    qreal lineHeight(const CharProps &props) const;
+    bool makeRoom(qreal height);
 
     int codePage() const;
     QTextCharFormat charFormat(const CharProps &props);
@@ -303,6 +311,11 @@ void Reader::cutToLimit(QStringView &input)
 
 void Reader::begin()
 {
+    const QFont font = m_document.defaultFont();
+    if (font.pixelSize() > 0)
+        m_defaultFontPixels = font.pixelSize();
+    else if (font.pointSizeF() > 0)
+        m_defaultFontPixels = font.pointSizeF() * PixelsPerPoint;
     m_document.clear();
     m_cursor = QTextCursor(&m_document);
     m_cursor.beginEditBlock();
@@ -324,7 +337,7 @@ RtfReadResult Reader::finish(bool wasRtf)
 
     RtfReadResult result;
     result.wasRtf = wasRtf;
-    result.truncated = m_problems & (InputTooLong | TooSlow | TooManyParagraphs | TooManyRuns);
+    result.truncated = m_problems & (InputTooLong | TooSlow | TooManyParagraphs | TooManyRuns | TooTall);
     QStringList notes;
     if (m_problems & InputTooLong)
         notes << QStringLiteral("the document is longer than %1 characters; only its beginning is shown")
@@ -338,6 +351,8 @@ RtfReadResult Reader::finish(bool wasRtf)
     if (m_problems & TooManyRuns)
         notes << QStringLiteral("the document changes its formatting more than %1 times; only the beginning is shown")
                      .arg(m_limits.maxRuns);
+    if (m_problems & TooTall)
+        notes << QStringLiteral("the document would stand too tall to be shown; only its beginning is shown");
     if (m_problems & TooDeep)
         notes << QStringLiteral("groups are nested deeper than %1; the inner ones were read as one")
                      .arg(m_limits.maxDepth);
@@ -812,6 +827,16 @@ void Reader::appendRun(QStringView text)
     startPendingParagraph();
     if (m_stopped)
         return;
+    // Every character may end up on a line of its own (a narrow window, a huge font).
+    const qreal perCharacter = lineHeight(m_state.ch);
+    if (!makeRoom(text.size() * perCharacter)) {
+        const qreal room = qreal(m_limits.maxLayoutHeight) - m_height;
+        text = text.first(std::clamp<qsizetype>(qsizetype(room / perCharacter), 0, text.size()));
+        m_height += text.size() * perCharacter;
+        stop(TooTall);
+        if (text.isEmpty())
+            return;
+    }
     if (!m_run.isEmpty() && !(m_runProps == m_state.ch))
         flushRun();
     m_runProps = m_state.ch;
@@ -850,6 +875,12 @@ void Reader::paragraph()
     startPendingParagraph();
     if (m_stopped)
         return;
+    // The paragraph's own line (an empty paragraph is as tall as its font) and its spacing.
+    const ParaProps &para = m_state.para;
+    if (!makeRoom(lineHeight(m_state.ch) + (para.before + para.after) / TwipsPerPixel)) {
+        stop(TooTall);
+        return;
+    }
     m_cursor.setBlockFormat(blockFormat(m_state.para));
     m_pendingBreak = true;
 }
@@ -868,6 +899,21 @@ void Reader::startPendingParagraph()
     }
     ++m_paragraphs;
     m_cursor.insertBlock();
+}
+
+qreal Reader::lineHeight(const CharProps &props) const
+{
+    const qreal fontPixels = props.halfPoints > 0 ? props.halfPoints / 2.0 * PixelsPerPoint : m_defaultFontPixels;
+    return LineHeightPerFontPixel * fontPixels + 1;
+}
+
+// Adds height to the estimate; false, with nothing added, when it would pass the limit.
+bool Reader::makeRoom(qreal height)
+{
+    if (m_limits.maxLayoutHeight > 0 && m_height + height > m_limits.maxLayoutHeight)
+        return false;
+    m_height += height;
+    return true;
 }
 
 int Reader::codePage() const

@@ -22,6 +22,11 @@ struct RtfLimits {
     // Qt's line breaking takes time quadratic in the length of a word it has to split, so a
     // longer run without a break opportunity is given an invisible one (U+200B); 0: never.
     int maxUnbrokenChars = 1000;
+    // Height in pixels the laid-out document may reach, estimated from above whatever the page
+    // width: each character counts as a line of its own in twice its font's size, each paragraph
+    // as one more such line with its spacing. Qt's text layout never finishes a document taller
+    // than about 8.4 million pixels (2^23); 0: no bound.
+    int maxLayoutHeight = 2'000'000;
 };
 
 struct RtfReadResult {

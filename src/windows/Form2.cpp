@@ -15,6 +15,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QScreen>
 
@@ -74,6 +75,11 @@ void Form2::createControls()
 
     Combo1 = new QComboBox(this);
     Combo1->setEditable(true);
+    // The list holds the two calendars and nothing else: typed text never becomes an entry,
+    // and only a pick from the list switches the calendar, not Enter in the text.
+    Combo1->setInsertPolicy(QComboBox::NoInsert);
+    Combo1->installEventFilter(this);
+    Combo1->lineEdit()->installEventFilter(this);
     Combo1->addItems({UsaCaption, UniversalCaption});
     Combo1->setGeometry(Twips::rect(90, 510, 5100, 315));
     Combo1->setAccessibleName(QStringLiteral("Calendar"));
@@ -130,12 +136,29 @@ void Form2::Form_Load()
     ErrorTrap trap(m.platform());
     trap([&] { setWindowIcon(ApplicationIcon::icon()); });
     trap([&] {
+        // The entry itself is made current, so that the text and the list agree.
         if (m.CalendarVariant == Variant::Universal)
-            Combo1->setEditText(UniversalCaption);
+            Combo1->setCurrentIndex(Combo1->findText(UniversalCaption));
         else if (m.CalendarVariant == Variant::SUA)
-            Combo1->setEditText(UsaCaption);
+            Combo1->setCurrentIndex(Combo1->findText(UsaCaption));
     });
-    trap([&] { showYear(QString::number(m.platform().now().date().year())); });
+    // The grid has loaded before this window could hear its year: the line starts from the
+    // grid's year, which is today's when today is in the calendar.
+    trap([&] {
+        const QString year = Visual->AnulCurent();
+        showYear(year.isEmpty() ? QString::number(m.platform().now().date().year()) : year);
+    });
+}
+
+bool Form2::eventFilter(QObject *watched, QEvent *event)
+{
+    // The box holds the keyboard and hands keys to its text directly; either may see Enter.
+    if ((watched == Combo1 || watched == Combo1->lineEdit()) && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter)
+            return true;
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 // The line is narrow for a wide font: it shows its beginning, not where the text ends.

@@ -8,8 +8,9 @@
 #include "controls/InputCodes.h"
 #include "controls/MuvButtons.h"
 #include "controls/VisualControl.h"
+#include "data/RowWalk.h"
 #include "data/VariantColumns.h"
-#include "richtext/RtfReader.h"
+#include "richtext/CommentaryDocument.h"
 #include "windows/CommentaryPicture.h"
 #include "windows/Form2.h"
 #include "windows/frmSearch.h"
@@ -76,10 +77,7 @@ void Form3::createControls()
     List1->setReadOnly(true);
     List1->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     List1->setAccessibleName(QStringLiteral("Commentary"));
-    QFont serif(QStringLiteral("Liberation Serif"));
-    serif.setStyleHint(QFont::Serif);
-    serif.setPixelSize(15); // 11.25 points at 96 dots per inch
-    List1->document()->setDefaultFont(serif);
+    richtext::CommentaryDocument::prepare(*List1->document());
     List1->setGeometry(Twips::rect(TextLeft, ContentTop, 6570, 5055));
     List1->installEventFilter(this);
 
@@ -120,7 +118,7 @@ void Form3::connectControls()
 
 void Form3::setCommentary(const QString &stored)
 {
-    richtext::RtfReader::read(stored, *List1->document());
+    richtext::CommentaryDocument::fill(*List1->document(), stored);
 }
 
 bool Form3::textEmpty() const
@@ -140,20 +138,19 @@ void Form3::Form_Activate()
 }
 
 // The commentary of the grid's selected day: the shared cursor is walked from the first row to
-// the end, counting rows, and the row whose count is the grid's row number supplies the text.
+// the end, counting rows, and the row whose count is the grid's row number supplies the text. A
+// commentary that cannot be read is reported once in the run, like any damaged value.
 void Form3::readCommentary()
 {
     // A main window that was closed is loaded again, hidden, so that its grid exists.
     const int wanted = m.windows().window<Form2>().grid().NumarInregistrare();
-    CalendarCursor &rs = *m.CalendarRs;
-    int counter = 1;
-    for (rs.MoveFirst(); !rs.isEOF(); rs.MoveNext()) {
+    m.reportDamage(RowWalk::fromFirst(*m.CalendarRs, [&](const CalendarCursor &row, int counter) {
         if (counter == wanted) {
-            if (const auto text = VariantColumns::commentary(rs, m.CalendarVariant))
+            if (const auto text = VariantColumns::commentary(row, m.CalendarVariant))
                 setCommentary(*text);
         }
-        ++counter;
-    }
+        return RowWalk::Next::Continue;
+    }));
 }
 
 void Form3::Form_Deactivate()

@@ -7,6 +7,7 @@
 #include "controls/HoverGroup.h"
 #include "controls/MuvButtons.h"
 #include "data/DataError.h"
+#include "data/RowWalk.h"
 #include "data/VariantColumns.h"
 #include "windows/Form3.h"
 #include "windows/WordStartMatcher.h"
@@ -62,46 +63,16 @@ int yearOf(const CalendarCursor &row)
     return row.date(DataColumn).date().year();
 }
 
-// Visits every row of the shared cursor from the first to the end. A row that cannot be read
-// is skipped and the walk goes on; the first failure is kept and answered, so that the caller
-// reports it once after the walk instead of once per damaged row on every keystroke. A cursor
-// that cannot move on ends the walk.
-QString walkEveryRow(Module1 &m, const std::function<void(const CalendarCursor &)> &visit)
+// Visits every row of the shared cursor from the first to the end; a row that cannot be read is
+// passed over. Its damage is reported once in the run, not on every keystroke.
+void walkEveryRow(Module1 &m, const std::function<void(const CalendarCursor &)> &visit)
 {
     if (!m.CalendarRs)
-        return QStringLiteral("The calendar is not open.");
-    CalendarCursor &rs = *m.CalendarRs;
-    QString firstFailure;
-    auto keep = [&](const std::exception &e) {
-        if (firstFailure.isEmpty())
-            firstFailure = QString::fromUtf8(e.what());
-    };
-    try {
-        rs.MoveFirst();
-    } catch (const std::exception &e) {
-        keep(e);
-        return firstFailure;
-    }
-    while (!rs.isEOF()) {
-        try {
-            visit(rs);
-        } catch (const std::exception &e) {
-            keep(e);
-        }
-        try {
-            rs.MoveNext();
-        } catch (const std::exception &e) {
-            keep(e);
-            break;
-        }
-    }
-    return firstFailure;
-}
-
-void reportIfFailed(ErrorTrap &trap, const QString &failure)
-{
-    if (!failure.isEmpty())
-        trap([&] { throw DataError(failure); });
+        throw DataError(QStringLiteral("The calendar is not open."));
+    m.reportDamage(RowWalk::fromFirst(*m.CalendarRs, [&](const CalendarCursor &row, int) {
+        visit(row);
+        return RowWalk::Next::Continue;
+    }));
 }
 
 } // namespace
@@ -231,13 +202,12 @@ void frmSearch::Search()
         const WordStartMatcher matcher(SearchText);
         const int year = SearchYear.toInt();
         QStringList found;
-        const QString failure = walkEveryRow(m, [&](const CalendarCursor &row) {
+        walkEveryRow(m, [&](const CalendarCursor &row) {
             const std::optional<QString> title = VariantColumns::searchTitle(row, m.CalendarVariant);
             if (title && matcher.matches(*title) && yearOf(row) == year)
                 found << *title;
         });
         List1->addItems(found);
-        reportIfFailed(trap, failure);
     });
 }
 
@@ -260,12 +230,11 @@ void frmSearch::OpenCommentary()
             return; // nothing chosen: no title can match
         const QString wanted = selected.first()->text();
         const int year = SearchYear.toInt();
-        const QString failure = walkEveryRow(m, [&](const CalendarCursor &row) {
+        walkEveryRow(m, [&](const CalendarCursor &row) {
             const std::optional<QString> title = VariantColumns::searchTitle(row, m.CalendarVariant);
             if (title && *title == wanted && yearOf(row) == year)
                 commentary = VariantColumns::searchCommentary(row, m.CalendarVariant);
         });
-        reportIfFailed(trap, failure);
     });
     // Nothing matched: the commentary window shows the day selected in the main window.
     trap([&] {

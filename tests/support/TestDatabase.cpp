@@ -46,11 +46,12 @@ void write(const QString &path, const std::vector<TestDay> &rows, const QString 
     sqlite3 *db = nullptr;
     sqlite3_open(QFile::encodeName(path).constData(), &db);
     sqlite3_exec(db, "BEGIN", nullptr, nullptr, nullptr);
+    // The generator's schema without its NOT NULL, so that a test can damage a value with one
+    // UPDATE, as a calendar edited by hand may be.
     const QString create = QStringLiteral(
-        "CREATE TABLE %1 (ID INTEGER PRIMARY KEY, Data TEXT NOT NULL, DataUniv TEXT NOT NULL, "
-        "evenimentUniv TEXT NOT NULL, evenimentSUA TEXT NOT NULL, ToolTipUniv TEXT NOT NULL, "
-        "ToolTipSUA TEXT NOT NULL, ComentariuUniv TEXT NOT NULL, ComentariuSUA TEXT NOT NULL, "
-        "culoriUniv TEXT NOT NULL, CuloriSUA TEXT NOT NULL)").arg(table);
+        "CREATE TABLE %1 (ID INTEGER PRIMARY KEY, Data TEXT, DataUniv TEXT, evenimentUniv TEXT, "
+        "evenimentSUA TEXT, ToolTipUniv TEXT, ToolTipSUA TEXT, ComentariuUniv TEXT, ComentariuSUA TEXT, "
+        "culoriUniv TEXT, CuloriSUA TEXT)").arg(table);
     sqlite3_exec(db, create.toUtf8().constData(), nullptr, nullptr, nullptr);
     sqlite3_stmt *insert = nullptr;
     sqlite3_prepare_v2(db, QStringLiteral("INSERT INTO %1 VALUES (?,?,?,?,?,?,?,?,?,?,?)").arg(table).toUtf8().constData(),

@@ -27,7 +27,7 @@ namespace TestDatabase {
 // Consecutive days from first on, each with a plain celebration text ("Event <date>").
 std::vector<TestDay> days(QDate first, int count);
 
-// Writes calendarComplet with the given rows (ID 1..N) to path.
+// Writes calendarComplet with the given rows (ID 1..N) to path; no column refuses a NULL.
 void write(const QString &path, const std::vector<TestDay> &rows, const QString &table = QStringLiteral("calendarComplet"));
 
 // Runs raw SQL on a database file, for fixtures the helpers above do not cover.

@@ -1,0 +1,11 @@
+#include "app/Module1.h"
+
+#include "app/Platform.h"
+
+void Module1::reportDamage(const QString &text)
+{
+    if (text.isEmpty() || m_reportedDamage.contains(text))
+        return;
+    m_reportedDamage.insert(text);
+    m_platform.messageBox(text);
+}
