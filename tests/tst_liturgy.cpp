@@ -233,6 +233,54 @@ private slots:
         QVERIFY(offers(dayOf(Region::USA, 2002, 1, 22), "vincent-deacon"));
     }
 
+    // A saint stands on a day only from the year the calendar received the celebration, with
+    // the title and grade of that year. how: "absent", "option", or the grade of the day.
+    void sanctoralInItsYears_data()
+    {
+        QTest::addColumn<Region>("region");
+        QTest::addColumn<QString>("date");
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<QString>("title");
+        const auto row = [](const char* name, Region r, const char* date, const char* key,
+                            const char* how, const char* title = "") {
+            QTest::newRow(name) << r << QString(date) << QString(key) << QString(how) << QString(title);
+        };
+        const Region all = Region::Universal;
+        // The General Calendar after 1969: new saints, a raised memorial, new Doctors.
+        row("Kolbe not before 1983", all, "1982-08-14", "maximilian-kolbe", "absent");
+        row("Kolbe, 1984", all, "1984-08-14", "maximilian-kolbe", "Memorial", "Saint Maximilian Kolbe, Priest and Martyr");
+        row("Korean martyrs not before 1985", all, "1984-09-20", "korean-martyrs", "absent");
+        row("Eymard, 1996", all, "1996-08-02", "peter-julian-eymard", "option", "Saint Peter Julian Eymard, Priest");
+        row("Stanislaus optional, 1978", all, "1978-04-11", "stanislaus", "option", "Saint Stanislaus, Bishop and Martyr");
+        row("Stanislaus a memorial, 1983", all, "1983-04-11", "stanislaus", "Memorial", "Saint Stanislaus, Bishop and Martyr");
+        row("Teresa of Avila, 1975", all, "1975-10-15", "teresa-of-jesus", "Memorial", "Saint Teresa of Avila, Virgin and Doctor of the Church");
+        row("Teresa of Jesus, 1984", all, "1984-10-15", "teresa-of-jesus", "Memorial", "Saint Teresa of Jesus, Virgin and Doctor of the Church");
+        row("Therese before her doctorate, 1997", all, "1997-10-01", "therese", "Memorial", "Saint Therese of the Child Jesus, Virgin");
+        row("Irenaeus before his doctorate, 2021", all, "2021-06-28", "irenaeus", "Memorial", "Saint Irenaeus, Bishop and Martyr");
+    }
+    void sanctoralInItsYears()
+    {
+        QFETCH(Region, region);
+        QFETCH(QString, date);
+        QFETCH(QString, key);
+        QFETCH(QString, how);
+        const QDate d = QDate::fromString(date, Qt::ISODate);
+        const LiturgicalDay day = dayOf(region, d.year(), d.month(), d.day());
+        const std::string k = key.toStdString();
+        const Celebration* found = day.celebration.key == k ? &day.celebration : nullptr;
+        for (const Celebration& c : day.options)
+            if (c.key == k)
+                found = &c;
+        if (how == "absent") {
+            QVERIFY2(!found, qPrintable(QString::fromStdString(day.celebration.title)));
+            return;
+        }
+        QVERIFY2(found, qPrintable(QString::fromStdString(day.celebration.title)));
+        QCOMPARE(found == &day.celebration ? QString(gradeName(found->grade)) : QStringLiteral("option"), how);
+        QTEST(QString::fromStdString(found->title), "title");
+    }
+
     void cellTextFitsAndKeepsOneSeparator()
     {
         const std::string long1(40, 'x');
