@@ -246,7 +246,21 @@ private slots:
                             const char* how, const char* title = "") {
             QTest::newRow(name) << r << QString(date) << QString(key) << QString(how) << QString(title);
         };
+        const Region usa = Region::USA;
         const Region all = Region::Universal;
+        // Kateri Tekakwitha joined the US calendar in 1983; only then did St Camillus move to the 18th.
+        row("Kateri not yet, 1975", usa, "1975-07-14", "kateri-tekakwitha", "absent");
+        row("Camillus on the 14th, US 1975", usa, "1975-07-14", "camillus", "option", "Saint Camillus de Lellis, Priest");
+        row("Kateri a memorial, 1986", usa, "1986-07-14", "kateri-tekakwitha", "Memorial", "Blessed Kateri Tekakwitha, Virgin");
+        row("Camillus on the 18th, US 1986", usa, "1986-07-18", "camillus", "option", "Saint Camillus de Lellis, Priest");
+        // The US proper calendar of 1972 and what was granted to it later.
+        row("Seton while Blessed, 1975", usa, "1975-01-04", "elizabeth-ann-seton", "Memorial", "Blessed Elizabeth Ann Seton, Religious");
+        row("Guadalupe a memorial, 1987", usa, "1987-12-12", "our-lady-of-guadalupe", "Memorial", "Our Lady of Guadalupe");
+        row("Guadalupe a feast, 1988", usa, "1988-12-12", "our-lady-of-guadalupe", "Feast", "Our Lady of Guadalupe");
+        row("Paul of the Cross not yet on the 20th, 1990", usa, "1990-10-20", "paul-of-the-cross", "absent");
+        row("Paul of the Cross on the 20th, 1992", usa, "1992-10-20", "paul-of-the-cross", "option", "Saint Paul of the Cross, Priest");
+        row("Drexel not before 1989", usa, "1988-03-03", "katharine-drexel", "absent");
+        row("Marianne Cope not before 2014", usa, "2013-01-23", "marianne-cope", "absent");
         // The General Calendar after 1969: new saints, a raised memorial, new Doctors.
         row("Kolbe not before 1983", all, "1982-08-14", "maximilian-kolbe", "absent");
         row("Kolbe, 1984", all, "1984-08-14", "maximilian-kolbe", "Memorial", "Saint Maximilian Kolbe, Priest and Martyr");
