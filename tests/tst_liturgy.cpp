@@ -261,6 +261,12 @@ private slots:
         row("Paul of the Cross on the 20th, 1992", usa, "1992-10-20", "paul-of-the-cross", "option", "Saint Paul of the Cross, Priest");
         row("Drexel not before 1989", usa, "1988-03-03", "katharine-drexel", "absent");
         row("Marianne Cope not before 2014", usa, "2013-01-23", "marianne-cope", "absent");
+        row("Seelos, 2015", usa, "2015-10-05", "francis-xavier-seelos", "option", "Blessed Francis Xavier Seelos, Priest");
+        // Teresa of Calcutta came with the General Calendar of 2025, in the USA as everywhere.
+        row("Teresa of Calcutta not in the USA, 2022", usa, "2022-09-05", "teresa-of-calcutta", "absent");
+        row("Teresa of Calcutta, 2025", all, "2025-09-05", "teresa-of-calcutta", "option", "Saint Teresa of Calcutta, Virgin");
+        row("Newman not before 2026", all, "2025-10-09", "john-henry-newman", "absent");
+        row("Newman, 2026", all, "2026-10-09", "john-henry-newman", "option", "Saint John Henry Newman, Priest and Doctor of the Church");
         // The General Calendar after 1969: new saints, a raised memorial, new Doctors.
         row("Kolbe not before 1983", all, "1982-08-14", "maximilian-kolbe", "absent");
         row("Kolbe, 1984", all, "1984-08-14", "maximilian-kolbe", "Memorial", "Saint Maximilian Kolbe, Priest and Martyr");
