@@ -233,6 +233,74 @@ private slots:
         QVERIFY(offers(dayOf(Region::USA, 2002, 1, 22), "vincent-deacon"));
     }
 
+    // A saint stands on a day only from the year the calendar received the celebration, with
+    // the title and grade of that year. how: "absent", "option", or the grade of the day.
+    void sanctoralInItsYears_data()
+    {
+        QTest::addColumn<Region>("region");
+        QTest::addColumn<QString>("date");
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<QString>("title");
+        const auto row = [](const char* name, Region r, const char* date, const char* key,
+                            const char* how, const char* title = "") {
+            QTest::newRow(name) << r << QString(date) << QString(key) << QString(how) << QString(title);
+        };
+        const Region usa = Region::USA;
+        const Region all = Region::Universal;
+        // Kateri Tekakwitha joined the US calendar in 1983; only then did St Camillus move to the 18th.
+        row("Kateri not yet, 1975", usa, "1975-07-14", "kateri-tekakwitha", "absent");
+        row("Camillus on the 14th, US 1975", usa, "1975-07-14", "camillus", "option", "Saint Camillus de Lellis, Priest");
+        row("Kateri a memorial, 1986", usa, "1986-07-14", "kateri-tekakwitha", "Memorial", "Blessed Kateri Tekakwitha, Virgin");
+        row("Camillus on the 18th, US 1986", usa, "1986-07-18", "camillus", "option", "Saint Camillus de Lellis, Priest");
+        // The US proper calendar of 1972 and what was granted to it later.
+        row("Seton while Blessed, 1975", usa, "1975-01-04", "elizabeth-ann-seton", "Memorial", "Blessed Elizabeth Ann Seton, Religious");
+        row("Guadalupe a memorial, 1987", usa, "1987-12-12", "our-lady-of-guadalupe", "Memorial", "Our Lady of Guadalupe");
+        row("Guadalupe a feast, 1988", usa, "1988-12-12", "our-lady-of-guadalupe", "Feast", "Our Lady of Guadalupe");
+        row("Paul of the Cross not yet on the 20th, 1990", usa, "1990-10-20", "paul-of-the-cross", "absent");
+        row("Paul of the Cross on the 20th, 1992", usa, "1992-10-20", "paul-of-the-cross", "option", "Saint Paul of the Cross, Priest");
+        row("Drexel not before 1989", usa, "1988-03-03", "katharine-drexel", "absent");
+        row("Marianne Cope not before 2014", usa, "2013-01-23", "marianne-cope", "absent");
+        row("Seelos, 2015", usa, "2015-10-05", "francis-xavier-seelos", "option", "Blessed Francis Xavier Seelos, Priest");
+        // Teresa of Calcutta came with the General Calendar of 2025, in the USA as everywhere.
+        row("Teresa of Calcutta not in the USA, 2022", usa, "2022-09-05", "teresa-of-calcutta", "absent");
+        row("Teresa of Calcutta, 2025", all, "2025-09-05", "teresa-of-calcutta", "option", "Saint Teresa of Calcutta, Virgin");
+        row("Newman not before 2026", all, "2025-10-09", "john-henry-newman", "absent");
+        row("Newman, 2026", all, "2026-10-09", "john-henry-newman", "option", "Saint John Henry Newman, Priest and Doctor of the Church");
+        // The General Calendar after 1969: new saints, a raised memorial, new Doctors.
+        row("Kolbe not before 1983", all, "1982-08-14", "maximilian-kolbe", "absent");
+        row("Kolbe, 1984", all, "1984-08-14", "maximilian-kolbe", "Memorial", "Saint Maximilian Kolbe, Priest and Martyr");
+        row("Korean martyrs not before 1985", all, "1984-09-20", "korean-martyrs", "absent");
+        row("Eymard, 1996", all, "1996-08-02", "peter-julian-eymard", "option", "Saint Peter Julian Eymard, Priest");
+        row("Stanislaus optional, 1978", all, "1978-04-11", "stanislaus", "option", "Saint Stanislaus, Bishop and Martyr");
+        row("Stanislaus a memorial, 1983", all, "1983-04-11", "stanislaus", "Memorial", "Saint Stanislaus, Bishop and Martyr");
+        row("Teresa of Avila, 1975", all, "1975-10-15", "teresa-of-jesus", "Memorial", "Saint Teresa of Avila, Virgin and Doctor of the Church");
+        row("Teresa of Jesus, 1984", all, "1984-10-15", "teresa-of-jesus", "Memorial", "Saint Teresa of Jesus, Virgin and Doctor of the Church");
+        row("Therese before her doctorate, 1997", all, "1997-10-01", "therese", "Memorial", "Saint Therese of the Child Jesus, Virgin");
+        row("Irenaeus before his doctorate, 2021", all, "2021-06-28", "irenaeus", "Memorial", "Saint Irenaeus, Bishop and Martyr");
+    }
+    void sanctoralInItsYears()
+    {
+        QFETCH(Region, region);
+        QFETCH(QString, date);
+        QFETCH(QString, key);
+        QFETCH(QString, how);
+        const QDate d = QDate::fromString(date, Qt::ISODate);
+        const LiturgicalDay day = dayOf(region, d.year(), d.month(), d.day());
+        const std::string k = key.toStdString();
+        const Celebration* found = day.celebration.key == k ? &day.celebration : nullptr;
+        for (const Celebration& c : day.options)
+            if (c.key == k)
+                found = &c;
+        if (how == "absent") {
+            QVERIFY2(!found, qPrintable(QString::fromStdString(day.celebration.title)));
+            return;
+        }
+        QVERIFY2(found, qPrintable(QString::fromStdString(day.celebration.title)));
+        QCOMPARE(found == &day.celebration ? QString(gradeName(found->grade)) : QStringLiteral("option"), how);
+        QTEST(QString::fromStdString(found->title), "title");
+    }
+
     void cellTextFitsAndKeepsOneSeparator()
     {
         const std::string long1(40, 'x');
