@@ -26,6 +26,8 @@ public:
     QString text(const QString &column) const override;
     qint64 integer(const QString &column) const override;
     QDateTime date(const QString &column) const override;
+    QStringList columnNames() const override;
+    bool isNull(const QString &column) const override;
 
 private:
     struct Finalize
@@ -39,6 +41,8 @@ private:
     // Index of a column of the current row; throws when there is no current row, no such
     // column, or the value is NULL.
     int valueIndex(const QString &column) const;
+    // Index of a column of the current row, NULL or not.
+    int columnIndex(const QString &column) const;
 
     sqlite3 *m_db;
     QString m_table;
@@ -46,6 +50,7 @@ private:
     Statement m_last;
     sqlite3_stmt *m_current = nullptr; // the statement holding the current row; null past the end
     QHash<QString, int> m_columns;    // lower-case column name -> index
+    QStringList m_names;              // as the table spells them, in order
     // Names as the readers spell them -> index; a walk reads the same few names on every row.
     mutable QHash<QString, int> m_spelledColumns;
 };
