@@ -41,8 +41,8 @@ std::optional<qint64> wholeNumber(const jet::Value &value)
 
 } // namespace
 
-AccessCursor::AccessCursor(jet::JetTable table, const QString &fileName)
-    : m_table(std::move(table)), m_fileName(fileName), m_tableName(QString::fromStdString(m_table.name()))
+AccessCursor::AccessCursor(jet::JetTable table, const QString &fileName, const QString &tableName)
+    : m_table(std::move(table)), m_fileName(fileName), m_tableName(tableName)
 {
     const auto &columns = m_table.columns();
     for (std::size_t i = 0; i < columns.size(); ++i)

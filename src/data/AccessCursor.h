@@ -11,7 +11,8 @@
 class AccessCursor : public CalendarCursor
 {
 public:
-    AccessCursor(jet::JetTable table, const QString &fileName);
+    // tableName: as the caller spelled it, for messages (the SQLite store does the same).
+    AccessCursor(jet::JetTable table, const QString &fileName, const QString &tableName);
 
     void MoveFirst() override;
     void MoveNext() override;

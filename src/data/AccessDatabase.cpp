@@ -37,7 +37,7 @@ std::unique_ptr<CalendarCursor> AccessDatabase::openTable(const QString &table)
         if (QString::fromStdString(entry.name).compare(table, Qt::CaseInsensitive) != 0)
             continue;
         try {
-            return std::make_unique<AccessCursor>(m_db->openTable(entry), m_fileName);
+            return std::make_unique<AccessCursor>(m_db->openTable(entry), m_fileName, table);
         } catch (const jet::JetError &e) {
             throw DatabaseUnusable(QStringLiteral("%1 is damaged: the table %2 cannot be read: %3.")
                                        .arg(m_fileName, table, QString::fromStdString(e.what())));
