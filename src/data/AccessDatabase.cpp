@@ -16,10 +16,9 @@ AccessDatabase::AccessDatabase(const QString &path) : m_fileName(QFileInfo(path)
         throw DatabaseUnusable(QStringLiteral("%1 cannot be read: %2.").arg(m_fileName, file.errorString()));
     if (quint64(file.size()) > jet::JetFile::MaxFileSize)
         throw DatabaseUnusable(QStringLiteral("%1 cannot be read: it is larger than an Access database can be.").arg(m_fileName));
-    const QByteArray content = file.readAll();
-    if (content.size() != file.size())
+    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(file.size()));
+    if (file.read(reinterpret_cast<char *>(bytes.data()), file.size()) != file.size())
         throw DatabaseUnusable(QStringLiteral("%1 cannot be read: %2.").arg(m_fileName, file.errorString()));
-    std::vector<std::uint8_t> bytes(content.begin(), content.end());
     try {
         m_db = std::make_unique<jet::JetDatabase>(std::make_shared<const jet::JetFile>(std::move(bytes)));
     } catch (const jet::UnsupportedFile &e) {

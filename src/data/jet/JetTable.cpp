@@ -96,7 +96,7 @@ Value JetTable::value(const RowLayout &row, std::size_t column) const
 {
     const Column &c = m_def.columns().at(column);
     if (!c.readable())
-        throw UnsupportedType("the column " + c.name + " holds " + c.typeName() + " values, which are not read");
+        throw UnsupportedType("it holds " + c.typeName() + " values, which are not read");
     if (c.type == ColumnType::Boolean)
         return row.flag(c);
     if (row.isNull(c))
@@ -128,7 +128,7 @@ Value JetTable::decode(const Column &c, Bytes f) const
         return decodeText(Bytes(bytes.data(), bytes.size()));
     }
     default:
-        throw UnsupportedType("the column " + c.name + " holds " + c.typeName() + " values, which are not read");
+        throw UnsupportedType("it holds " + c.typeName() + " values, which are not read");
     }
 }
 

@@ -84,7 +84,7 @@ std::string fromCodePage(Bytes bytes, std::uint16_t codePage)
         if (b < 0x80)
             out += char(b);
         else if (!cp1252)
-            throw UnsupportedType("text in code page " + std::to_string(codePage) + " is not read");
+            throw UnsupportedType("its text is in code page " + std::to_string(codePage) + ", which is not read");
         else if (b < 0xA0)
             appendUtf8(out, Cp1252High[b - 0x80]);
         else
