@@ -54,7 +54,7 @@ JetFile::JetFile(std::vector<std::uint8_t> bytes) : m_bytes(std::move(bytes))
         throw JetError("the file ends inside its header");
     switch (m_bytes[VersionOffset]) {
     case 0:
-        m_format = &JetFormat::jet3();
+        m_format = &JetFormat::jet3Format();
         break;
     case 1:
         m_format = &JetFormat::jet4Format();

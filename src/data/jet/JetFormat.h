@@ -36,11 +36,11 @@ struct JetFormat
     // Rows: the column count at the start and the variable-column count near the end.
     std::size_t rowCountSize;
 
-    static const JetFormat &jet3();
+    static const JetFormat &jet3Format();
     static const JetFormat &jet4Format();
 };
 
-inline const JetFormat &JetFormat::jet3()
+inline const JetFormat &JetFormat::jet3Format()
 {
     static const JetFormat f{false, 2048, 8, 12, 23, 25, 31, 35, 43, 8, 18, 0, 1, 3, 13, 0, 14, 16, 1, 1};
     return f;

@@ -49,11 +49,12 @@ int JetTable::columnIndex(std::string_view name) const
 void JetTable::findRows()
 {
     for (const std::uint32_t number : usageMap::pages(*m_file, m_def.usedPages())) {
-        const Bytes page = m_file->page(number);
         // A table's map may also name pages that are not its data pages (or no longer are).
-        if (page.u8(0) != page::Data || page.u32(4) != m_def.firstPage())
+        if (m_file->page(number).u8(0) != page::Data)
             continue;
         const DataPage data(*m_file, number);
+        if (data.owner() != m_def.firstPage())
+            continue;
         for (std::uint16_t r = 0; r < data.rowCount(); ++r) {
             const std::uint16_t offset = data.rawOffset(r);
             if (offset & row::Deleted)
