@@ -6,6 +6,7 @@
 #include "data/jet/JetDatabase.h"
 #include "data/jet/JetError.h"
 #include "data/jet/JetFile.h"
+#include "data/jet/LongValue.h"
 #include "data/jet/Text.h"
 #include "support/AccessCalendar.h"
 #include "support/JetSamples.h"
@@ -64,6 +65,7 @@ private slots:
     void realFilesReadAsAccessWroteThem();
     void catalogListsTablesByNameInAnyCase();
     void movedRowsKeepTheirPlace();
+    void realLongValuesInEveryStorage();
     void everyTypeAndStorageReadsBack_data();
     void everyTypeAndStorageReadsBack();
     void storesCannotBeToldApart_data();
@@ -145,6 +147,36 @@ void TestJetReader::movedRowsKeepTheirPlace()
             rows << (rs->isNull(QStringLiteral("data1")) ? rs->text(QStringLiteral("data3")) : rs->text(QStringLiteral("data1")));
         QCOMPARE(rows, (QStringList{"row1col1", "row2col1", "row3col3", "row4col1", "row5col2", "row6col2", "row7col1"}));
     }
+}
+
+// The catalog's property blobs (OLE values, so read here as raw bytes) are kept in the row, on
+// one long-value page and on chains of them; each begins with its format's mark. The wide
+// tables' definitions run over two pages.
+void TestJetReader::realLongValuesInEveryStorage()
+{
+    QSet<int> storages;
+    for (const char *name : {"test2V1997.mdb", "delTestV2000.mdb", "queryTestV1997.mdb"}) {
+        const jet::JetDatabase db = jet::JetDatabase::open(fixture(QLatin1String(name)).toStdString());
+        const jet::JetTable catalog = db.openTable(*db.find("MSysObjects"));
+        const jet::Column &property = catalog.columns().at(std::size_t(catalog.columnIndex("LvProp")));
+        const QByteArray mark = db.file().isJet4() ? QByteArray("MR2\0", 4) : QByteArray("KKD\0", 4);
+        for (std::size_t r = 0; r < catalog.rowCount(); ++r) {
+            const jet::RowLayout row = catalog.layout(r);
+            if (row.isNull(property))
+                continue;
+            const jet::Bytes field = row.field(property);
+            const std::vector<std::uint8_t> blob = jet::longValue::read(db.file(), field);
+            QCOMPARE(blob.size(), std::size_t(field.u32(0) & 0x3FFFFFFF));
+            QCOMPARE(QByteArray(reinterpret_cast<const char *>(blob.data()), 4), mark);
+            storages.insert(int(field.u32(0) >> 30));
+        }
+    }
+    QCOMPARE(storages, (QSet<int>{0, 1, 2})); // a chain, one page, in the row
+
+    const jet::JetDatabase wide = jet::JetDatabase::open(fixture(QStringLiteral("testV1997.mdb")).toStdString());
+    const jet::JetTable table2 = wide.openTable(*wide.find("Table2"));
+    QCOMPARE(table2.columns().size(), std::size_t(89));
+    QCOMPARE(table2.columns().back().name, std::string("column89"));
 }
 
 void TestJetReader::everyTypeAndStorageReadsBack_data()
