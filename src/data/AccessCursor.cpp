@@ -6,7 +6,6 @@
 
 #include <QTimeZone>
 #include <cmath>
-#include <limits>
 
 namespace {
 
