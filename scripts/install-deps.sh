@@ -2,6 +2,8 @@
 # Installs what Feastbook needs to build, test and run on Debian or Ubuntu.
 set -euo pipefail
 
+# mdbtools and nodejs (npm fetches mdb-reader) are the independent Access readers the tests
+# compare ours with.
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-svg-dev libsqlite3-dev
           libgl-dev fonts-dejavu-core fonts-liberation poppler-utils
           hunspell hunspell-en-us mdbtools desktop-file-utils appstream groff-base man-db)
@@ -13,6 +15,8 @@ missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
 done
+# Some nodejs builds bring npm along; Debian packs it apart.
+command -v npm >/dev/null 2>&1 || missing+=(npm)
 [ ${#missing[@]} -eq 0 ] && exit 0
 
 sudo=""

@@ -72,7 +72,7 @@ void TestCalendarTable::unusableFilesAreRefusedWithAClearReason_data()
     QTest::newRow("text file") << QByteArray("ID;Data\n1;2000-01-01\n") << "is not a calendar database";
     QTest::newRow("truncated") << bytes.left(bytes.size() / 2) << "damaged";
     QTest::newRow("header only") << bytes.left(100) << "damaged";
-    QTest::newRow("access") << jet << "not supported yet";
+    QTest::newRow("access, damaged") << jet << "damaged";
 }
 
 void TestCalendarTable::unusableFilesAreRefusedWithAClearReason()

@@ -2,6 +2,9 @@
 // it ends.
 #include "controls/CimpData.h"
 #include "data/CalendarVariant.h"
+#include "controls/CimpData.h"
+#include "controls/VisualControl.h"
+#include "support/AccessCalendar.h"
 #include "support/ShellHarness.h"
 #include "windows/Form2.h"
 #include "windows/Form3.h"
@@ -43,7 +46,45 @@ private slots:
     void mainWindowIsLoadedHiddenBeforeTheIconIsAdded();
     void exitRemovesTheIconBeforeTheProcessEnds();
     void databaseFileIsNeverWritten();
+    void accessCalendarStartsLikeTheSqliteOne_data();
+    void accessCalendarStartsLikeTheSqliteOne();
 };
+
+namespace {
+
+// What start-up shows of a calendar: the tip, today's and the last row, the grid's first page.
+struct StartedCalendar
+{
+    bool loaded = false;
+    QString tip;
+    int today = 0;
+    int last = 0;
+    QStringList cells;
+    QStringList messages;
+};
+
+StartedCalendar startOn(const std::vector<TestDay> &rows, int format)
+{
+    ShellHarness h;
+    h.platform.clock = QDateTime(Today, QTime(8, 0));
+    h.setVariant(QStringLiteral("SUA"));
+    if (format < 0)
+        h.writeDays(rows);
+    else
+        AccessCalendar::write(h.databasePath(), rows, JetImage::Version(format));
+    StartedCalendar seen;
+    seen.loaded = h.load();
+    seen.tip = h.platform.lastTrayCall().tip;
+    seen.today = h.module.TodayRowId;
+    seen.last = h.module.LastRowId;
+    const VisualControl &grid = h.module.windows().window<Form2>().grid();
+    for (int k = 1; k <= VisualControl::CellCount; ++k)
+        seen.cells << grid.cell(k).Caption1() + u'|' + grid.cell(k).Caption2() + u'|' + grid.cell(k).color2();
+    seen.messages = h.platform.messages;
+    return seen;
+}
+
+} // namespace
 
 void TestStartup::storedVariantDecidesTheTip_data()
 {
@@ -325,3 +366,29 @@ void TestStartup::databaseFileIsNeverWritten()
 
 QTEST_MAIN(TestStartup)
 #include "tst_startup.moc"
+
+void TestStartup::accessCalendarStartsLikeTheSqliteOne_data()
+{
+    QTest::addColumn<int>("format");
+    QTest::newRow("Access 97") << int(JetImage::Jet3);
+    QTest::newRow("Access 2000") << int(JetImage::Jet4);
+}
+
+void TestStartup::accessCalendarStartsLikeTheSqliteOne()
+{
+    QFETCH(int, format);
+    auto rows = TestDatabase::days(Today.addDays(-40), 80);
+    rows[40].evenimentUniv = QStringLiteral("Saint Drogo");
+    rows[40].evenimentSUA = QStringLiteral("Saint Drogo of the USA");
+    rows[41].CuloriSUA = QStringLiteral("4;1");
+    const StartedCalendar sqlite = startOn(rows, -1);
+    const StartedCalendar access = startOn(rows, format);
+    QVERIFY(sqlite.loaded && access.loaded);
+    QCOMPARE(access.tip, QStringLiteral("Saint Drogo of the USA"));
+    QCOMPARE(access.tip, sqlite.tip);
+    QCOMPARE(access.today, 41);
+    QCOMPARE(access.today, sqlite.today);
+    QCOMPARE(access.last, sqlite.last);
+    QCOMPARE(access.cells, sqlite.cells);
+    QCOMPARE(access.messages, sqlite.messages);
+}

@@ -1,5 +1,6 @@
 #include "data/CalendarDatabase.h"
 
+#include "data/AccessDatabase.h"
 #include "data/DataError.h"
 #include "data/DatabaseFormat.h"
 #include "data/SqliteDatabase.h"
@@ -26,7 +27,7 @@ std::unique_ptr<CalendarDatabase> CalendarDatabase::open(const QString &path)
     case DatabaseFormat::SQLite:
         return std::make_unique<SqliteDatabase>(path);
     case DatabaseFormat::Access:
-        throw DatabaseUnusable(QStringLiteral("%1 is an Access database; reading Access files is not supported yet.").arg(name));
+        return std::make_unique<AccessDatabase>(path);
     case DatabaseFormat::Unknown:
         break;
     }

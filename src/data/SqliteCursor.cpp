@@ -23,8 +23,10 @@ SqliteCursor::SqliteCursor(sqlite3 *db, const QString &table) : m_db(db), m_tabl
     m_forward = prepare(source);
     m_last = prepare(QStringLiteral("SELECT * FROM %1 ORDER BY rowid DESC LIMIT 1").arg(quotedIdentifier(table)));
     const int count = sqlite3_column_count(m_forward.get());
-    for (int i = 0; i < count; ++i)
-        m_columns.insert(QString::fromUtf8(sqlite3_column_name(m_forward.get(), i)).toLower(), i);
+    for (int i = 0; i < count; ++i) {
+        m_names << QString::fromUtf8(sqlite3_column_name(m_forward.get(), i));
+        m_columns.insert(m_names.last().toLower(), i);
+    }
     MoveFirst();
 }
 
@@ -94,7 +96,7 @@ bool SqliteCursor::isEOF() const
     return m_current == nullptr;
 }
 
-int SqliteCursor::valueIndex(const QString &column) const
+int SqliteCursor::columnIndex(const QString &column) const
 {
     if (!m_current)
         throw DataError(QStringLiteral("No current record."));
@@ -105,9 +107,15 @@ int SqliteCursor::valueIndex(const QString &column) const
             throw DataError(QStringLiteral("The table %1 has no column %2.").arg(m_table, column));
         spelled = m_spelledColumns.insert(column, *found);
     }
-    if (sqlite3_column_type(m_current, *spelled) == SQLITE_NULL)
-        throw DataError(QStringLiteral("Invalid use of Null: %1 holds no value.").arg(place(column)));
     return *spelled;
+}
+
+int SqliteCursor::valueIndex(const QString &column) const
+{
+    const int index = columnIndex(column);
+    if (sqlite3_column_type(m_current, index) == SQLITE_NULL)
+        throw DataError(QStringLiteral("Invalid use of Null: %1 holds no value.").arg(place(column)));
+    return index;
 }
 
 QString SqliteCursor::place(const QString &column) const
@@ -144,4 +152,14 @@ QDateTime SqliteCursor::date(const QString &column) const
     } catch (const DataError &) {
         throw DataError(QStringLiteral("Type mismatch: %1 holds \"%2\", not a date.").arg(place(column), value));
     }
+}
+
+QStringList SqliteCursor::columnNames() const
+{
+    return m_names;
+}
+
+bool SqliteCursor::isNull(const QString &column) const
+{
+    return sqlite3_column_type(m_current, columnIndex(column)) == SQLITE_NULL;
 }

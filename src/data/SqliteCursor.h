@@ -26,6 +26,8 @@ public:
     QString text(const QString &column) const override;
     qint64 integer(const QString &column) const override;
     QDateTime date(const QString &column) const override;
+    QStringList columnNames() const override;
+    bool isNull(const QString &column) const override;
 
 private:
     struct Finalize
@@ -41,6 +43,8 @@ private:
     int valueIndex(const QString &column) const;
     // "the column Data of row 472": where a bad value was met, for the user to find it.
     QString place(const QString &column) const;
+    // Index of a column of the current row, NULL or not.
+    int columnIndex(const QString &column) const;
 
     sqlite3 *m_db;
     QString m_table;
@@ -49,6 +53,7 @@ private:
     sqlite3_stmt *m_current = nullptr; // the statement holding the current row; null past the end
     int m_row = 0;                     // 1-based place of the current row; 0 after MoveLast
     QHash<QString, int> m_columns;    // lower-case column name -> index
+    QStringList m_names;              // as the table spells them, in order
     // Names as the readers spell them -> index; a walk reads the same few names on every row.
     mutable QHash<QString, int> m_spelledColumns;
 };
