@@ -15,7 +15,7 @@ target_compile_definitions(tst_jetwriter PRIVATE
 set_tests_properties(tst_jetwriter PROPERTIES FIXTURES_REQUIRED jet_oracles)
 
 # --- the Access reader: real files, files built by the tests, damaged files, independent readers ---
-feastbook_add_test(tst_jetreader tst_jetreader.cpp)
+feastbook_add_test(tst_jetreader tst_jetreader.cpp LIBS feastbook_generator)
 target_compile_definitions(tst_jetreader PRIVATE FEASTBOOK_ACCESS_DATA="${CMAKE_CURRENT_SOURCE_DIR}/data/access")
 feastbook_add_test(tst_jetbadfiles tst_jetbadfiles.cpp)
 

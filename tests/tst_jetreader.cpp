@@ -12,6 +12,9 @@
 #include "support/JetSamples.h"
 #include "support/TestDatabase.h"
 
+#include "CalendarRows.h"
+#include "DatabaseWriter.h"
+
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -70,6 +73,7 @@ private slots:
     void everyTypeAndStorageReadsBack();
     void storesCannotBeToldApart_data();
     void storesCannotBeToldApart();
+    void generatedCalendarsReadAsTheSqliteOne();
     void valuesConvertAsInTheSqliteStore();
     void textIsDecoded_data();
     void textIsDecoded();
@@ -288,13 +292,43 @@ void TestJetReader::storesCannotBeToldApart()
     QCOMPARE(errorOf([&] { emptyB->MoveLast(); }), errorOf([&] { emptyA->MoveLast(); }));
 }
 
+// The end-to-end check of writer and reader: feastbook-gen's Access files of a computed calendar
+// read, row by row and column by column, as its SQLite file does.
+void TestJetReader::generatedCalendarsReadAsTheSqliteOne()
+{
+    using namespace feastbook::gen;
+    const auto rows = buildCalendarRows(2000, 4);
+    const QString sqlite = m_dir.filePath(QStringLiteral("generated.sqlite"));
+    writeCalendarDatabase(rows, sqlite.toStdString(), true);
+    const auto expected = CalendarDatabase::open(sqlite)->openTable(QStringLiteral("calendarComplet"));
+    const QStringList columns = expected->columnNames();
+    QCOMPARE(columns.size(), 11);
+    for (const CalendarFormat format : {CalendarFormat::Access97, CalendarFormat::Access2000}) {
+        const QString access = m_dir.filePath(QStringLiteral("generated-%1.mdb").arg(int(format)));
+        writeCalendarDatabase(rows, access.toStdString(), true, format);
+        const auto actual = CalendarDatabase::open(access)->openTable(QStringLiteral("CALENDARCOMPLET"));
+        expected->MoveFirst();
+        int count = 0;
+        for (; !expected->isEOF(); expected->MoveNext(), actual->MoveNext(), ++count) {
+            QVERIFY(!actual->isEOF());
+            QCOMPARE(actual->integer(QStringLiteral("ID")), expected->integer(QStringLiteral("ID")));
+            QCOMPARE(actual->date(QStringLiteral("Data")), expected->date(QStringLiteral("Data")));
+            for (const QString &column : columns)
+                if (column != QLatin1String("ID") && column != QLatin1String("Data"))
+                    QCOMPARE(actual->text(column), expected->text(column));
+        }
+        QVERIFY(actual->isEOF());
+        QCOMPARE(count, 1461);
+    }
+}
+
 void TestJetReader::valuesConvertAsInTheSqliteStore()
 {
     const QString file = write(QStringLiteral("samples.mdb"), JetSamples::image(JetImage::Jet4));
     const auto db = CalendarDatabase::open(file);
     const auto rs = db->openTable(QStringLiteral("Samples"));
     QCOMPARE(errorOf([&] { rs->text(QStringLiteral("Name")); }),
-             QStringLiteral("Invalid use of Null: the column Name holds no value."));
+             QStringLiteral("Invalid use of Null: the column Name of row 1 holds no value."));
     QCOMPARE(rs->integer(QStringLiteral("Flag")), 0);
     rs->MoveNext();
     QCOMPARE(rs->integer(QStringLiteral("Flag")), -1); // an Access True
@@ -302,9 +336,9 @@ void TestJetReader::valuesConvertAsInTheSqliteStore()
     QCOMPARE(rs->text(QStringLiteral("S")), QStringLiteral("0.1"));
     QCOMPARE(rs->date(QStringLiteral("When")), QDateTime(QDate(1899, 12, 30), QTime(0, 0), QTimeZone::utc()));
     QCOMPARE(errorOf([&] { rs->integer(QStringLiteral("Money")); }),
-             QStringLiteral("Type mismatch: the column Money holds \"-12.3456\", not a whole number."));
+             QStringLiteral("Type mismatch: the column Money of row 2 holds \"-12.3456\", not a whole number."));
     QCOMPARE(errorOf([&] { rs->date(QStringLiteral("Name")); }),
-             QStringLiteral("Type mismatch: the column Name holds \"%1\", not a date.").arg(rs->text(QStringLiteral("Name"))));
+             QStringLiteral("Type mismatch: the column Name of row 2 holds \"%1\", not a date.").arg(rs->text(QStringLiteral("Name"))));
     rs->MoveNext();
     QCOMPARE(rs->date(QStringLiteral("When")), QDateTime(QDate(2000, 1, 1), QTime(12, 0), QTimeZone::utc()));
 
