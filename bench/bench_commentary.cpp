@@ -2,7 +2,7 @@
 // cursor to the grid's selected row, the RTF reading and the layout of the text.
 //
 //   bench_commentary [feastbook.mdb]
-#include "BenchCalendar.h"
+#include "support/BenchCalendar.h"
 #include "controls/VisualControl.h"
 #include "data/CalendarVariant.h"
 #include "windows/Form2.h"

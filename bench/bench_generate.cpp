@@ -1,8 +1,8 @@
 // Times the whole of feastbook-gen's work for 2000-2003 in-process: computing both calendars,
 // composing every text and writing the SQLite file. The target is well under half a second.
 
-#include "CalendarRows.h"
-#include "DatabaseWriter.h"
+#include "tools/CalendarRows.h"
+#include "tools/DatabaseWriter.h"
 
 #include <algorithm>
 #include <chrono>

@@ -2,7 +2,7 @@
 // key that scrolls and refreshes all 21 cells, and the idle CPU of a grid with a day selected.
 //
 //   bench_grid [feastbook.mdb] [idle seconds, default 60]
-#include "BenchCalendar.h"
+#include "support/BenchCalendar.h"
 #include "controls/CimpData.h"
 #include "controls/InputCodes.h"
 #include "controls/VisualControl.h"

@@ -6,7 +6,7 @@
 //   bench_jet --file FEASTBOOK.MDB [repetitions]  a calendar file of your own
 //   bench_jet --write PATH [--access2000] [--first-year Y]
 //                                                 write a computed calendar as Access and stop
-#include "CalendarRows.h"
+#include "tools/CalendarRows.h"
 #include "data/CalendarDatabase.h"
 #include "support/AccessCalendar.h"
 #include "support/TestDatabase.h"

@@ -3,7 +3,7 @@
 // commonest, how long they are, and how many words the prose folder holds.
 // The body of a commentary is what follows its cycles line, read back as the window shows it.
 
-#include "CalendarRows.h"
+#include "tools/CalendarRows.h"
 #include "liturgy/Prose.h"
 #include "richtext/RtfReader.h"
 

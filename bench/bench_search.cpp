@@ -2,7 +2,7 @@
 // the whole search over the table through the shared cursor, as the program does.
 //
 //   bench_search [feastbook.mdb] [repetitions, default 200]
-#include "BenchCalendar.h"
+#include "support/BenchCalendar.h"
 #include "windows/frmSearch.h"
 
 #include <QApplication>

@@ -1,6 +1,6 @@
 // The about window with its animated emblem, and the credits box it opens.
 #include "support/ShellHarness.h"
-#include "windows/Emblem.h"
+#include "artwork/Emblem.h"
 #include "windows/Form2.h"
 #include "windows/frmAboutReg.h"
 #include "windows/frmAutori.h"

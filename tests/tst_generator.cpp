@@ -1,4 +1,4 @@
-#include "CalendarRows.h"
+#include "tools/CalendarRows.h"
 #include "richtext/RtfReader.h"
 
 #include <QtTest>

@@ -12,8 +12,8 @@
 #include "support/JetSamples.h"
 #include "support/TestDatabase.h"
 
-#include "CalendarRows.h"
-#include "DatabaseWriter.h"
+#include "tools/CalendarRows.h"
+#include "tools/DatabaseWriter.h"
 
 #include <QFile>
 #include <QTemporaryDir>

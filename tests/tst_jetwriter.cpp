@@ -1,8 +1,8 @@
-#include "CalendarJetFile.h"
-#include "CalendarRows.h"
-#include "JetFormat.h"
-#include "JetText.h"
-#include "JetWriter.h"
+#include "tools/jet/CalendarJetFile.h"
+#include "tools/CalendarRows.h"
+#include "tools/jet/JetFormat.h"
+#include "tools/jet/JetText.h"
+#include "tools/jet/JetWriter.h"
 
 #include <QtTest>
 

@@ -1,4 +1,4 @@
-#include "LiturgyDays.h"
+#include "support/LiturgyDays.h"
 #include "liturgy/DayText.h"
 #include "liturgy/LiturgicalCalendar.h"
 #include "liturgy/MovableDates.h"

@@ -1,5 +1,5 @@
-#include "LiturgyDays.h"
-#include "ProseFolder.h"
+#include "support/LiturgyDays.h"
+#include "tools/ProseFolder.h"
 #include "liturgy/DayText.h"
 #include "liturgy/LiturgicalCalendar.h"
 #include "liturgy/Prose.h"

@@ -5,7 +5,7 @@
 #include "support/ShellHarness.h"
 #include "windows/Form2.h"
 #include "windows/Form3.h"
-#include "windows/HelpFile.h"
+#include "platform/HelpFile.h"
 #include "windows/WordStartMatcher.h"
 #include "windows/frmAboutReg.h"
 #include "windows/frmSearch.h"

@@ -1,13 +1,13 @@
 // The tray icon, its tip, the day rollover, the tray's mouse messages, the menu, the day badge
 // that stands in for a missing tray, and the help window.
-#include "app/DayBadge.h"
-#include "app/DayIcon.h"
-#include "app/QtPlatform.h"
+#include "platform/DayBadge.h"
+#include "artwork/DayIcon.h"
+#include "platform/QtPlatform.h"
 #include "support/ShellHarness.h"
 #include "windows/Form2.h"
 #include "windows/Form3.h"
-#include "windows/HelpFile.h"
-#include "windows/HelpLauncher.h"
+#include "platform/HelpFile.h"
+#include "platform/HelpLauncher.h"
 
 #include <QAction>
 #include <QApplication>

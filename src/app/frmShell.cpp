@@ -1,9 +1,9 @@
 #include "app/frmShell.h"
 
-#include "app/ErrorTrap.h"
-#include "app/DayIcon.h"
-#include "app/Module1.h"
-#include "app/Platform.h"
+#include "core/ErrorTrap.h"
+#include "artwork/DayIcon.h"
+#include "core/Module1.h"
+#include "core/Platform.h"
 #include "data/CalendarDate.h"
 #include "data/CalendarVariant.h"
 #include "data/DataError.h"

@@ -1,7 +1,7 @@
 #include "controls/CimpData.h"
 
-#include "app/ErrorTrap.h"
-#include "app/Twips.h"
+#include "core/ErrorTrap.h"
+#include "core/Twips.h"
 #include "controls/InputCodes.h"
 
 #include <QKeyEvent>

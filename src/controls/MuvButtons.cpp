@@ -1,9 +1,9 @@
 #include "controls/MuvButtons.h"
 
-#include "app/ErrorTrap.h"
-#include "app/Twips.h"
+#include "core/ErrorTrap.h"
+#include "core/Twips.h"
 #include "controls/ButtonLayout.h"
-#include "controls/ButtonPictures.h"
+#include "artwork/ButtonPictures.h"
 #include "controls/InputCodes.h"
 
 #include <QMouseEvent>

@@ -1,9 +1,9 @@
 #include "controls/VisualControl.h"
 
-#include "app/ErrorTrap.h"
-#include "app/Module1.h"
-#include "app/Platform.h"
-#include "app/Twips.h"
+#include "core/ErrorTrap.h"
+#include "core/Module1.h"
+#include "core/Platform.h"
+#include "core/Twips.h"
 #include "controls/CimpData.h"
 #include "controls/InputCodes.h"
 #include "data/CalendarVariant.h"

@@ -1,4 +1,4 @@
-#include "CalendarRows.h"
+#include "tools/CalendarRows.h"
 
 #include "liturgy/DayText.h"
 #include "liturgy/LiturgicalCalendar.h"

@@ -1,6 +1,6 @@
-#include "DatabaseWriter.h"
+#include "tools/DatabaseWriter.h"
 
-#include "jet/CalendarJetFile.h"
+#include "tools/jet/CalendarJetFile.h"
 
 #include <sqlite3.h>
 

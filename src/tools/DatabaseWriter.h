@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CalendarRows.h"
+#include "tools/CalendarRows.h"
 
 #include <ctime>
 #include <stdexcept>

@@ -1,4 +1,4 @@
-#include "ProseFolder.h"
+#include "tools/ProseFolder.h"
 
 #include <algorithm>
 #include <fstream>

@@ -1,7 +1,7 @@
 // feastbook-gen: computes the Roman Rite calendar (Universal and USA) and writes feastbook.mdb.
 
-#include "CalendarRows.h"
-#include "DatabaseWriter.h"
+#include "tools/CalendarRows.h"
+#include "tools/DatabaseWriter.h"
 
 #include "liturgy/CivilDate.h"
 

@@ -4,7 +4,7 @@
 //   feastbook-prose --keys                        every key in use, one a line
 //   feastbook-prose --folder DIR --output FILE    check DIR, write FILE only when all is well
 
-#include "ProseFolder.h"
+#include "tools/ProseFolder.h"
 #include "liturgy/ProseKeys.h"
 
 #include <cstdio>

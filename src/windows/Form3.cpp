@@ -1,9 +1,9 @@
 #include "windows/Form3.h"
 
-#include "app/ErrorTrap.h"
-#include "app/Module1.h"
-#include "app/Platform.h"
-#include "app/Twips.h"
+#include "core/ErrorTrap.h"
+#include "core/Module1.h"
+#include "core/Platform.h"
+#include "core/Twips.h"
 #include "controls/HoverGroup.h"
 #include "controls/InputCodes.h"
 #include "controls/MuvButtons.h"
@@ -11,7 +11,7 @@
 #include "data/RowWalk.h"
 #include "data/VariantColumns.h"
 #include "richtext/CommentaryDocument.h"
-#include "windows/CommentaryPicture.h"
+#include "artwork/CommentaryPicture.h"
 #include "windows/Form2.h"
 #include "windows/frmSearch.h"
 

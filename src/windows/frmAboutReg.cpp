@@ -1,9 +1,9 @@
 #include "windows/frmAboutReg.h"
 
-#include "app/ErrorTrap.h"
-#include "app/Module1.h"
-#include "app/Twips.h"
-#include "windows/Emblem.h"
+#include "core/ErrorTrap.h"
+#include "core/Module1.h"
+#include "core/Twips.h"
+#include "artwork/Emblem.h"
 #include "windows/frmAutori.h"
 
 #include <QGuiApplication>

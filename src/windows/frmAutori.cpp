@@ -1,8 +1,8 @@
 #include "windows/frmAutori.h"
 
-#include "app/ErrorTrap.h"
-#include "app/Module1.h"
-#include "app/Twips.h"
+#include "core/ErrorTrap.h"
+#include "core/Module1.h"
+#include "core/Twips.h"
 
 #include <QGuiApplication>
 #include <QKeyEvent>

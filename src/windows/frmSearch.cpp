@@ -1,9 +1,9 @@
 #include "windows/frmSearch.h"
 
-#include "app/ErrorTrap.h"
-#include "app/Module1.h"
-#include "app/Platform.h"
-#include "app/Twips.h"
+#include "core/ErrorTrap.h"
+#include "core/Module1.h"
+#include "core/Platform.h"
+#include "core/Twips.h"
 #include "controls/HoverGroup.h"
 #include "controls/MuvButtons.h"
 #include "data/DataError.h"

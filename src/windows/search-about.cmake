@@ -2,6 +2,5 @@
 target_sources(feastbook_core PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/WordStartMatcher.cpp ${CMAKE_CURRENT_LIST_DIR}/WordStartMatcher.h
   ${CMAKE_CURRENT_LIST_DIR}/frmSearch.cpp ${CMAKE_CURRENT_LIST_DIR}/frmSearch.h
-  ${CMAKE_CURRENT_LIST_DIR}/Emblem.cpp ${CMAKE_CURRENT_LIST_DIR}/Emblem.h
   ${CMAKE_CURRENT_LIST_DIR}/frmAboutReg.cpp ${CMAKE_CURRENT_LIST_DIR}/frmAboutReg.h
   ${CMAKE_CURRENT_LIST_DIR}/frmAutori.cpp ${CMAKE_CURRENT_LIST_DIR}/frmAutori.h)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Module1.h"
+#include "core/Module1.h"
 #include "controls/CimpData.h"
 #include "controls/VisualControl.h"
 #include "data/CalendarVariant.h"

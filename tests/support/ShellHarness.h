@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Module1.h"
+#include "core/Module1.h"
 #include "app/frmShell.h"
 #include "support/FakePlatform.h"
 #include "support/TestDatabase.h"

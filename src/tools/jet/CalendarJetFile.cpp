@@ -1,7 +1,7 @@
-#include "CalendarJetFile.h"
+#include "tools/jet/CalendarJetFile.h"
 
-#include "JetText.h"
-#include "JetWriter.h"
+#include "tools/jet/JetText.h"
+#include "tools/jet/JetWriter.h"
 
 #include "liturgy/CivilDate.h"
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "CalendarRows.h"
-#include "JetFormat.h"
-#include "JetTable.h"
+#include "tools/CalendarRows.h"
+#include "tools/jet/JetFormat.h"
+#include "tools/jet/JetTable.h"
 
 #include <ctime>
 #include <string>

@@ -1,4 +1,4 @@
-#include "Catalog.h"
+#include "tools/jet/Catalog.h"
 
 namespace feastbook::gen::jet {
 

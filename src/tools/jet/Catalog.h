@@ -1,6 +1,6 @@
 #pragma once
 
-#include "JetTable.h"
+#include "tools/jet/JetTable.h"
 
 #include <cstdint>
 #include <string>

@@ -1,6 +1,6 @@
-#include "FieldEncoder.h"
+#include "tools/jet/FieldEncoder.h"
 
-#include "JetText.h"
+#include "tools/jet/JetText.h"
 
 #include <limits>
 #include <stdexcept>

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "JetTable.h"
-#include "LongValueStore.h"
-#include "PageFile.h"
-#include "RowEncoder.h"
-#include "TableRows.h"
+#include "tools/jet/JetTable.h"
+#include "tools/jet/LongValueStore.h"
+#include "tools/jet/PageFile.h"
+#include "tools/jet/RowEncoder.h"
+#include "tools/jet/TableRows.h"
 
 #include <memory>
 #include <string>

@@ -1,4 +1,4 @@
-#include "HeaderPage.h"
+#include "tools/jet/HeaderPage.h"
 
 #include <array>
 #include <cmath>

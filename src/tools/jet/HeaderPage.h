@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Bytes.h"
-#include "JetFormat.h"
+#include "tools/jet/Bytes.h"
+#include "tools/jet/JetFormat.h"
 
 namespace feastbook::gen::jet {
 

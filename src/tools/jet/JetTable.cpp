@@ -1,4 +1,4 @@
-#include "JetTable.h"
+#include "tools/jet/JetTable.h"
 
 namespace feastbook::gen::jet {
 

@@ -1,4 +1,4 @@
-#include "JetText.h"
+#include "tools/jet/JetText.h"
 
 #include <algorithm>
 #include <array>

@@ -1,12 +1,12 @@
-#include "JetWriter.h"
+#include "tools/jet/JetWriter.h"
 
-#include "Catalog.h"
-#include "HeaderPage.h"
-#include "PageFile.h"
-#include "TableDefinition.h"
-#include "TableRows.h"
-#include "UsageMap.h"
-#include "UsageMapRows.h"
+#include "tools/jet/Catalog.h"
+#include "tools/jet/HeaderPage.h"
+#include "tools/jet/PageFile.h"
+#include "tools/jet/TableDefinition.h"
+#include "tools/jet/TableRows.h"
+#include "tools/jet/UsageMap.h"
+#include "tools/jet/UsageMapRows.h"
 
 #include <stdexcept>
 

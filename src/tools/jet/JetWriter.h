@@ -1,8 +1,8 @@
 #pragma once
 
-#include "Bytes.h"
-#include "JetFormat.h"
-#include "JetTable.h"
+#include "tools/jet/Bytes.h"
+#include "tools/jet/JetFormat.h"
+#include "tools/jet/JetTable.h"
 
 #include <vector>
 

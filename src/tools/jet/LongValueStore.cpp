@@ -1,4 +1,4 @@
-#include "LongValueStore.h"
+#include "tools/jet/LongValueStore.h"
 
 #include <algorithm>
 #include <stdexcept>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Bytes.h"
-#include "PageFile.h"
+#include "tools/jet/Bytes.h"
+#include "tools/jet/PageFile.h"
 
 #include <cstdint>
 #include <optional>

@@ -1,4 +1,4 @@
-#include "PageFile.h"
+#include "tools/jet/PageFile.h"
 
 #include <stdexcept>
 

@@ -1,4 +1,4 @@
-#include "RowEncoder.h"
+#include "tools/jet/RowEncoder.h"
 
 #include <stdexcept>
 

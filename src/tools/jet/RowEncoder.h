@@ -1,8 +1,8 @@
 #pragma once
 
-#include "Bytes.h"
-#include "JetFormat.h"
-#include "TableLayout.h"
+#include "tools/jet/Bytes.h"
+#include "tools/jet/JetFormat.h"
+#include "tools/jet/TableLayout.h"
 
 #include <optional>
 #include <vector>

@@ -1,6 +1,6 @@
-#include "TableDefinition.h"
+#include "tools/jet/TableDefinition.h"
 
-#include "JetText.h"
+#include "tools/jet/JetText.h"
 
 #include <stdexcept>
 

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "Bytes.h"
-#include "JetFormat.h"
-#include "JetTable.h"
-#include "TableLayout.h"
+#include "tools/jet/Bytes.h"
+#include "tools/jet/JetFormat.h"
+#include "tools/jet/JetTable.h"
+#include "tools/jet/TableLayout.h"
 
 #include <cstdint>
 #include <vector>

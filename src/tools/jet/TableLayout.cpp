@@ -1,4 +1,4 @@
-#include "TableLayout.h"
+#include "tools/jet/TableLayout.h"
 
 namespace feastbook::gen::jet {
 

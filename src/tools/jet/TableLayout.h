@@ -1,7 +1,7 @@
 #pragma once
 
-#include "JetFormat.h"
-#include "JetTable.h"
+#include "tools/jet/JetFormat.h"
+#include "tools/jet/JetTable.h"
 
 #include <cstddef>
 #include <vector>

@@ -1,7 +1,7 @@
-#include "TableRows.h"
+#include "tools/jet/TableRows.h"
 
-#include "FieldEncoder.h"
-#include "RowEncoder.h"
+#include "tools/jet/FieldEncoder.h"
+#include "tools/jet/RowEncoder.h"
 
 #include <stdexcept>
 #include <string>

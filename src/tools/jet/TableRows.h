@@ -1,8 +1,8 @@
 #pragma once
 
-#include "JetTable.h"
-#include "PageFile.h"
-#include "TableLayout.h"
+#include "tools/jet/JetTable.h"
+#include "tools/jet/PageFile.h"
+#include "tools/jet/TableLayout.h"
 
 #include <cstdint>
 #include <vector>

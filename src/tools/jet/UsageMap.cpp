@@ -1,4 +1,4 @@
-#include "UsageMap.h"
+#include "tools/jet/UsageMap.h"
 
 #include <algorithm>
 #include <stdexcept>

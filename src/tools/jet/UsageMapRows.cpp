@@ -1,6 +1,6 @@
-#include "UsageMapRows.h"
+#include "tools/jet/UsageMapRows.h"
 
-#include "UsageMap.h"
+#include "tools/jet/UsageMap.h"
 
 #include <algorithm>
 

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "Bytes.h"
-#include "PageFile.h"
-#include "TableDefinition.h"
-#include "TableRows.h"
+#include "tools/jet/Bytes.h"
+#include "tools/jet/PageFile.h"
+#include "tools/jet/TableDefinition.h"
+#include "tools/jet/TableRows.h"
 
 #include <cstdint>
 #include <optional>

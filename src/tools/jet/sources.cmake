@@ -16,4 +16,3 @@ target_sources(feastbook_generator PRIVATE
   jet/TableRows.cpp jet/TableRows.h
   jet/UsageMap.cpp jet/UsageMap.h
   jet/UsageMapRows.cpp jet/UsageMapRows.h)
-target_include_directories(feastbook_generator PUBLIC ${CMAKE_CURRENT_SOURCE_DIR}/jet)

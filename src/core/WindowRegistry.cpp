@@ -1,4 +1,4 @@
-#include "app/WindowRegistry.h"
+#include "core/WindowRegistry.h"
 
 #include <QEvent>
 #include <QGuiApplication>

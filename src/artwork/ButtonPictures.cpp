@@ -1,4 +1,4 @@
-#include "controls/ButtonPictures.h"
+#include "artwork/ButtonPictures.h"
 
 #include <QImage>
 #include <QPainter>

@@ -1,4 +1,4 @@
-#include "windows/CommentaryPicture.h"
+#include "artwork/CommentaryPicture.h"
 
 #include <QLinearGradient>
 #include <QPainter>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/WindowRegistry.h"
+#include "core/WindowRegistry.h"
 #include "data/CalendarCursor.h"
 #include "data/CalendarDatabase.h"
 

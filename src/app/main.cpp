@@ -1,7 +1,7 @@
-#include "app/Module1.h"
-#include "app/QtPlatform.h"
+#include "core/Module1.h"
+#include "platform/QtPlatform.h"
 #include "app/frmShell.h"
-#include "controls/ApplicationIcon.h"
+#include "artwork/ApplicationIcon.h"
 
 #include <QApplication>
 

@@ -1,4 +1,4 @@
-#include "controls/ApplicationIcon.h"
+#include "artwork/ApplicationIcon.h"
 
 #include <QPixmap>
 

@@ -1,6 +1,6 @@
-#include "app/ErrorTrap.h"
+#include "core/ErrorTrap.h"
 
-#include "app/Platform.h"
+#include "core/Platform.h"
 
 #include <exception>
 

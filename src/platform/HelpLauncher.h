@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/Platform.h"
-#include "windows/HelpViewer.h"
+#include "core/Platform.h"
+#include "platform/HelpViewer.h"
 
 #include <QPointer>
 #include <QString>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/Platform.h"
-#include "app/QtTray.h"
-#include "windows/HelpLauncher.h"
+#include "core/Platform.h"
+#include "platform/QtTray.h"
+#include "platform/HelpLauncher.h"
 
 // The platform seam on a real desktop.
 class QtPlatform : public Platform

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/DayBadge.h"
+#include "platform/DayBadge.h"
 
 #include <QObject>
 #include <QPointer>

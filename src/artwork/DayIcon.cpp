@@ -1,4 +1,4 @@
-#include "app/DayIcon.h"
+#include "artwork/DayIcon.h"
 
 #include <QFont>
 #include <QPainter>

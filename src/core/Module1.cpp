@@ -1,6 +1,6 @@
-#include "app/Module1.h"
+#include "core/Module1.h"
 
-#include "app/Platform.h"
+#include "core/Platform.h"
 
 void Module1::reportDamage(const QString &text)
 {

@@ -1,4 +1,4 @@
-#include "windows/Emblem.h"
+#include "artwork/Emblem.h"
 
 #include <QGuiApplication>
 #include <QPainter>

@@ -1,7 +1,7 @@
-#include "windows/HelpLauncher.h"
+#include "platform/HelpLauncher.h"
 
-#include "app/WindowRegistry.h"
-#include "windows/HelpFile.h"
+#include "core/WindowRegistry.h"
+#include "platform/HelpFile.h"
 
 #include <QDir>
 

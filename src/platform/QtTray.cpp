@@ -1,6 +1,6 @@
-#include "app/QtTray.h"
+#include "platform/QtTray.h"
 
-#include "app/Platform.h"
+#include "core/Platform.h"
 
 #include <QCoreApplication>
 #include <QMenu>

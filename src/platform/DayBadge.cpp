@@ -1,6 +1,6 @@
-#include "app/DayBadge.h"
+#include "platform/DayBadge.h"
 
-#include "app/Platform.h"
+#include "core/Platform.h"
 
 #include <QGuiApplication>
 #include <QMouseEvent>

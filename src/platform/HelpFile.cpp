@@ -1,4 +1,4 @@
-#include "windows/HelpFile.h"
+#include "platform/HelpFile.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "windows/HelpViewer.h"
+#include "platform/HelpViewer.h"
 
 #include <QTextBrowser>
 #include <QVBoxLayout>
