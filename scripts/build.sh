@@ -1,16 +1,29 @@
 #!/usr/bin/env bash
-# Configures and builds one build tree: scripts/build.sh DIR [cmake options...] [-- targets...]
+# Configures and builds a preset of CMakePresets.json: release (in build/), asan (build-asan/)
+# or fuzz (build-fuzz/, the fuzz targets), or the same preset in another folder DIR.
+#   scripts/build.sh PRESET [DIR] [-- targets...]
 set -euo pipefail
-dir=$1; shift
-options=(); targets=()
-while [ $# -gt 0 ]; do
-  if [ "$1" = "--" ]; then shift; targets=("$@"); break; fi
-  options+=("$1"); shift
-done
-top=$(cd "$(dirname "$0")/.." && pwd)
-cmake -S "$top" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Release "${options[@]}" >/dev/null
-if [ ${#targets[@]} -gt 0 ]; then
-  cmake --build "$dir" -j"$(nproc)" --target "${targets[@]}"
+if [ $# -lt 1 ] || [[ $1 == -* ]]; then
+  echo "usage: scripts/build.sh release|asan|fuzz [DIR] [-- targets...]" >&2
+  exit 2
+fi
+preset=$1; shift
+dir=""
+if [ $# -gt 0 ] && [ "$1" != "--" ]; then dir=$1; shift; fi
+[ $# -gt 0 ] && shift # the "--"
+cd "$(dirname "$0")/.."
+
+if [ -n "$dir" ]; then
+  cmake --preset "$preset" -B "$dir" >/dev/null
+  build=("$dir")
 else
-  cmake --build "$dir" -j"$(nproc)"
+  cmake --preset "$preset" >/dev/null
+  build=(--preset "$preset")
+fi
+if [ $# -gt 0 ]; then
+  cmake --build "${build[@]}" -j"$(nproc)" --target "$@"
+elif [ -n "$dir" ] && [ "$preset" = fuzz ]; then
+  cmake --build "${build[@]}" -j"$(nproc)" --target fuzz_rtfreader fuzz_jetreader
+else
+  cmake --build "${build[@]}" -j"$(nproc)"
 fi

@@ -7,7 +7,7 @@ top=$(cd "$(dirname "$0")/.." && pwd)
 cd "$top"
 
 scripts/install-deps.sh
-scripts/build.sh build -- feastbook feastbook-gen
+scripts/build.sh release -- feastbook feastbook-gen
 
 mkdir -p run
 cd run

@@ -1,4 +1,4 @@
-#include "tools/jet/CalendarJetFile.h"
+#include "tools/CalendarJetFile.h"
 #include "tools/CalendarRows.h"
 #include "tools/jet/JetFormat.h"
 #include "tools/jet/JetText.h"

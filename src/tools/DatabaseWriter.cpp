@@ -1,6 +1,6 @@
 #include "tools/DatabaseWriter.h"
 
-#include "tools/jet/CalendarJetFile.h"
+#include "tools/CalendarJetFile.h"
 
 #include <sqlite3.h>
 

@@ -1,4 +1,4 @@
-#include "tools/jet/CalendarJetFile.h"
+#include "tools/CalendarJetFile.h"
 
 #include "tools/jet/JetText.h"
 #include "tools/jet/JetWriter.h"

@@ -1,2 +1,0 @@
-# --- the RTF reader ---
-feastbook_add_test(tst_rtfreader tst_rtfreader.cpp)
