@@ -100,7 +100,7 @@ int main(int argc, char** argv)
     std::map<QString, std::vector<Day>> usa;
     std::map<QString, int> either;
     for (const auto& r : rows) {
-        const bool sameInUsa = r.comentariuSUA == feastbook::gen::kSameAsUniversal;
+        const bool sameInUsa = r.comentariuSUA == CalendarSchema::SameAsUniversal;
         const QString bodyU = bodyOf(r.comentariuUniv);
         const QString bodyS = sameInUsa ? bodyU : bodyOf(r.comentariuSUA);
         const QString date = QString::fromStdString(r.data);

@@ -1,7 +1,8 @@
 // The calendar table: opening the file, the cursor, and the column each reader takes.
 #include "data/CalendarDatabase.h"
 #include "data/DataError.h"
-#include "data/DayRecord.h"
+#include "data/RowNumber.h"
+#include "support/DayRecord.h"
 #include "data/VariantColumns.h"
 #include "support/TestDatabase.h"
 

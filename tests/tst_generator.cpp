@@ -1,3 +1,4 @@
+#include "data/CalendarSchema.h"
 #include "tools/CalendarRows.h"
 #include "richtext/RtfReader.h"
 
@@ -154,10 +155,7 @@ private slots:
             return v;
         };
         QCOMPARE(scalar("SELECT sql FROM sqlite_master WHERE name = 'calendarComplet'"),
-                 QStringLiteral("CREATE TABLE calendarComplet (ID INTEGER PRIMARY KEY, Data TEXT NOT NULL, "
-                                "DataUniv TEXT NOT NULL, evenimentUniv TEXT NOT NULL, evenimentSUA TEXT NOT NULL, "
-                                "ToolTipUniv TEXT NOT NULL, ToolTipSUA TEXT NOT NULL, ComentariuUniv TEXT NOT NULL, "
-                                "ComentariuSUA TEXT NOT NULL, culoriUniv TEXT NOT NULL, CuloriSUA TEXT NOT NULL)"));
+                 QString::fromLatin1(CalendarSchema::CreateStatement));
         QCOMPARE(scalar("SELECT count(*) FROM calendarComplet"), QStringLiteral("1461"));
         // Stored order is date order and ID is the position.
         QCOMPARE(scalar("SELECT count(*) FROM (SELECT ID, Data, row_number() OVER (ORDER BY rowid) AS pos, "

@@ -2,7 +2,7 @@
 // every way of storing a memo, the cursor's rules shared with the SQLite store, text and dates.
 #include "data/CalendarDatabase.h"
 #include "data/DataError.h"
-#include "data/DayRecord.h"
+#include "support/DayRecord.h"
 #include "data/jet/JetDatabase.h"
 #include "data/jet/JetError.h"
 #include "data/jet/JetFile.h"

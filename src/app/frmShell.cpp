@@ -5,9 +5,10 @@
 #include "core/Module1.h"
 #include "core/Platform.h"
 #include "data/CalendarDate.h"
+#include "data/CalendarSchema.h"
 #include "data/CalendarVariant.h"
 #include "data/DataError.h"
-#include "data/DayRecord.h"
+#include "data/RowNumber.h"
 #include "data/RowWalk.h"
 #include "data/VariantColumns.h"
 #include "windows/Form2.h"
@@ -68,7 +69,7 @@ bool frmShell::Form_Load()
 
     // Without its calendar the program has nothing to show: one report, then the end.
     const bool usable = trap([&] { m.CalendarDb = CalendarDatabase::open(CalendarFileName); })
-                        && trap([&] { m.CalendarRs = m.CalendarDb->openTable(CalendarTableName); });
+                        && trap([&] { m.CalendarRs = m.CalendarDb->openTable(CalendarSchema::TableName); });
     if (!usable)
         return false;
 
@@ -123,7 +124,7 @@ void frmShell::walkForToday(bool stopAtMatch)
 {
     const QDateTime todayValue = CalendarDate::dateValue(today());
     m.reportDamage(RowWalk::fromFirst(*m.CalendarRs, [&](const CalendarCursor &row, int) {
-        if (row.date(QStringLiteral("Data")) != todayValue)
+        if (row.date(CalendarSchema::Date) != todayValue)
             return RowWalk::Next::Continue;
         applyTooltipRule();
         return stopAtMatch ? RowWalk::Next::Stop : RowWalk::Next::Continue;
@@ -144,9 +145,9 @@ void frmShell::findLastAndTodayRows()
         const QString damage = RowWalk::fromFirst(*m.CalendarRs, [&](const CalendarCursor &row, int place) {
             rows = place;
             // Counts calendar days, so a time of day stored with the date does not matter here.
-            if (todayPlace == 0 && CalendarDate::daysBetween(row.date(QStringLiteral("Data")), day) == 0)
+            if (todayPlace == 0 && CalendarDate::daysBetween(row.date(CalendarSchema::Date), day) == 0)
                 todayPlace = place;
-            const qint64 id = row.integer(QStringLiteral("ID"));
+            const qint64 id = row.integer(CalendarSchema::Id);
             if (id != place && misnumbered.isEmpty())
                 misnumbered = QStringLiteral("The calendar's rows are not numbered in order: row %1 has the ID %2. "
                                              "Feastbook takes the days in the order the table stores them.")
@@ -158,7 +159,7 @@ void frmShell::findLastAndTodayRows()
         if (!misnumbered.isEmpty())
             m_platform.messageBox(misnumbered);
         if (rows == 0)
-            throw DataError(QStringLiteral("No current record: the table %1 is empty.").arg(CalendarTableName));
+            throw DataError(QStringLiteral("No current record: the table %1 is empty.").arg(CalendarSchema::TableName));
         m.LastRowId = toRowNumber(rows);
         m.TodayRowId = toRowNumber(todayPlace);
     });

@@ -6,6 +6,7 @@
 #include "core/Twips.h"
 #include "controls/CimpData.h"
 #include "controls/InputCodes.h"
+#include "data/CalendarSchema.h"
 #include "data/CalendarVariant.h"
 #include "data/DataError.h"
 #include "data/RowWalk.h"
@@ -181,7 +182,7 @@ void VisualControl::LoadGrid()
 // colour codes that cannot colour anything once per load.
 void VisualControl::readTable()
 {
-    auto rs = m.CalendarDb ? m.CalendarDb->openTable(QStringLiteral("calendarComplet")) : nullptr;
+    auto rs = m.CalendarDb ? m.CalendarDb->openTable(CalendarSchema::TableName) : nullptr;
     if (!rs)
         throw DataError(QStringLiteral("The calendar database is not open."));
     const int held = rows();
@@ -226,7 +227,7 @@ void VisualControl::readRow(const CalendarCursor &row, int i, BadColours &badCol
         }
     };
     EventText[i] = value([&] { return *VariantColumns::event(row, variant); }, QString());
-    DateText[i] = value([&] { return row.text(QStringLiteral("DataUniv")); }, QString());
+    DateText[i] = value([&] { return row.text(CalendarSchema::DateText); }, QString());
     QString colour = value([&] { return *VariantColumns::colourCode(row, variant); }, DefaultColourCode);
     if (!CimpData::codeIsReadable(colour)) {
         if (badColours.count++ == 0) {
@@ -236,7 +237,7 @@ void VisualControl::readRow(const CalendarCursor &row, int i, BadColours &badCol
         colour = DefaultColourCode;
     }
     ColourText[i] = colour;
-    YearText[i] = value([&] { return QString::number(row.date(QStringLiteral("Data")).date().year()); }, QString());
+    YearText[i] = value([&] { return QString::number(row.date(CalendarSchema::Date).date().year()); }, QString());
     if (!failure.isEmpty())
         throw DataError(failure);
 }

@@ -52,4 +52,3 @@ inline const QString Key = QStringLiteral("Implicit");
 
 // The calendar database, read from the current folder.
 inline const QString CalendarFileName = QStringLiteral("feastbook.mdb");
-inline const QString CalendarTableName = QStringLiteral("CalendarComplet");

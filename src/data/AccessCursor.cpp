@@ -1,6 +1,7 @@
 #include "data/AccessCursor.h"
 
 #include "data/CalendarDate.h"
+#include "data/CursorMessages.h"
 #include "data/DataError.h"
 #include "data/jet/JetError.h"
 
@@ -59,16 +60,15 @@ void AccessCursor::MoveFirst()
 void AccessCursor::MoveNext()
 {
     if (isEOF())
-        throw DataError(QStringLiteral("No current record."));
+        throw DataError(CursorMessages::noCurrentRecord());
     ++m_row;
     m_layout.reset();
 }
 
 QString AccessCursor::place(const QString &column) const
 {
-    // Worded as the SQLite store words it, which cannot number a row reached by MoveLast.
-    const QString row = m_reachedByMoveLast ? QStringLiteral("the last row") : QStringLiteral("row %1").arg(m_row + 1);
-    return QStringLiteral("the column %1 of %2").arg(column, row);
+    // The SQLite store cannot number a row reached by MoveLast; neither does this one.
+    return CursorMessages::place(column, m_reachedByMoveLast ? 0 : qint64(m_row) + 1);
 }
 
 void AccessCursor::MoveLast()
@@ -76,7 +76,7 @@ void AccessCursor::MoveLast()
     m_layout.reset();
     if (m_table.rowCount() == 0) {
         m_row = 0;
-        throw DataError(QStringLiteral("No current record: the table %1 is empty.").arg(m_tableName));
+        throw DataError(CursorMessages::emptyTable(m_tableName));
     }
     m_row = m_table.rowCount() - 1;
     m_reachedByMoveLast = true;
@@ -97,16 +97,16 @@ const jet::RowLayout &AccessCursor::currentRow() const
 jet::Value AccessCursor::value(const QString &column) const
 {
     if (isEOF())
-        throw DataError(QStringLiteral("No current record."));
+        throw DataError(CursorMessages::noCurrentRecord());
     const auto found = m_columns.constFind(column.toLower());
     if (found == m_columns.constEnd())
-        throw DataError(QStringLiteral("The table %1 has no column %2.").arg(m_tableName, column));
+        throw DataError(CursorMessages::noSuchColumn(m_tableName, column));
     try {
         return m_table.value(currentRow(), std::size_t(*found));
     } catch (const jet::UnsupportedType &e) {
         throw DataError(QStringLiteral("The column %1 cannot be read: %2.").arg(column, QString::fromStdString(e.what())));
     } catch (const jet::JetError &e) {
-        throw DataError(QStringLiteral("%1 is damaged: %2.").arg(m_fileName, QString::fromStdString(e.what())));
+        throw DataError(CursorMessages::damaged(m_fileName, QString::fromStdString(e.what())));
     }
 }
 
@@ -114,11 +114,11 @@ jet::Value AccessCursor::present(const QString &column) const
 {
     jet::Value v = value(column);
     if (std::holds_alternative<std::monostate>(v))
-        throw DataError(QStringLiteral("Invalid use of Null: %1 holds no value.").arg(place(column)));
+        throw DataError(CursorMessages::nullValue(place(column)));
     return v;
 }
 
-void AccessCursor::typeMismatch(const QString &column, const jet::Value &value, const char *what) const
+void AccessCursor::typeMismatch(const QString &column, const jet::Value &value, Mismatch message) const
 {
     QString shown;
     try {
@@ -126,7 +126,7 @@ void AccessCursor::typeMismatch(const QString &column, const jet::Value &value, 
     } catch (const jet::JetError &) {
         shown = QStringLiteral("?");
     }
-    throw DataError(QStringLiteral("Type mismatch: %1 holds \"%2\", not %3.").arg(place(column), shown, QLatin1String(what)));
+    throw DataError(message(place(column), shown));
 }
 
 QString AccessCursor::text(const QString &column) const
@@ -135,7 +135,7 @@ QString AccessCursor::text(const QString &column) const
     try {
         return textOf(v);
     } catch (const jet::JetError &e) {
-        throw DataError(QStringLiteral("%1 is damaged: %2.").arg(m_fileName, QString::fromStdString(e.what())));
+        throw DataError(CursorMessages::damaged(m_fileName, QString::fromStdString(e.what())));
     }
 }
 
@@ -150,7 +150,7 @@ qint64 AccessCursor::integer(const QString &column) const
         if (ok)
             return number;
     }
-    typeMismatch(column, v, "a whole number");
+    typeMismatch(column, v, CursorMessages::notAWholeNumber);
 }
 
 QDateTime AccessCursor::date(const QString &column) const
@@ -162,7 +162,7 @@ QDateTime AccessCursor::date(const QString &column) const
             return QDateTime(QDate(t.year, t.month, t.day), QTime(t.hour, t.minute, t.second, t.millisecond),
                              QTimeZone::utc());
         } catch (const jet::JetError &) {
-            typeMismatch(column, v, "a date");
+            typeMismatch(column, v, CursorMessages::notADate);
         }
     }
     if (const auto *s = std::get_if<std::string>(&v)) {
@@ -171,7 +171,7 @@ QDateTime AccessCursor::date(const QString &column) const
         } catch (const DataError &) {
         }
     }
-    typeMismatch(column, v, "a date");
+    typeMismatch(column, v, CursorMessages::notADate);
 }
 
 QStringList AccessCursor::columnNames() const

@@ -34,7 +34,8 @@ private:
     const jet::RowLayout &currentRow() const;
     // "the column Data of row 472": where a bad value was met, for the user to find it.
     QString place(const QString &column) const;
-    [[noreturn]] void typeMismatch(const QString &column, const jet::Value &value, const char *what) const;
+    using Mismatch = QString (*)(const QString &place, const QString &value);
+    [[noreturn]] void typeMismatch(const QString &column, const jet::Value &value, Mismatch message) const;
 
     jet::JetTable m_table;
     QString m_fileName;

@@ -1,6 +1,7 @@
 #include "data/AccessDatabase.h"
 
 #include "data/AccessCursor.h"
+#include "data/CursorMessages.h"
 #include "data/DataError.h"
 #include "data/jet/JetDatabase.h"
 #include "data/jet/JetError.h"
@@ -13,18 +14,18 @@ AccessDatabase::AccessDatabase(const QString &path) : m_fileName(QFileInfo(path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        throw DatabaseUnusable(QStringLiteral("%1 cannot be read: %2.").arg(m_fileName, file.errorString()));
+        throw DatabaseUnusable(CursorMessages::cannotRead(m_fileName, file.errorString()));
     if (quint64(file.size()) > jet::JetFile::MaxFileSize)
-        throw DatabaseUnusable(QStringLiteral("%1 cannot be read: it is larger than an Access database can be.").arg(m_fileName));
+        throw DatabaseUnusable(CursorMessages::cannotRead(m_fileName, QStringLiteral("it is larger than an Access database can be")));
     std::vector<std::uint8_t> bytes(static_cast<std::size_t>(file.size()));
     if (file.read(reinterpret_cast<char *>(bytes.data()), file.size()) != file.size())
-        throw DatabaseUnusable(QStringLiteral("%1 cannot be read: %2.").arg(m_fileName, file.errorString()));
+        throw DatabaseUnusable(CursorMessages::cannotRead(m_fileName, file.errorString()));
     try {
         m_db = std::make_unique<jet::JetDatabase>(std::make_shared<const jet::JetFile>(std::move(bytes)));
     } catch (const jet::UnsupportedFile &e) {
-        throw DatabaseUnusable(QStringLiteral("%1 cannot be read: %2.").arg(m_fileName, QString::fromStdString(e.what())));
+        throw DatabaseUnusable(CursorMessages::cannotRead(m_fileName, QString::fromStdString(e.what())));
     } catch (const jet::JetError &e) {
-        throw DatabaseUnusable(QStringLiteral("%1 is damaged: %2.").arg(m_fileName, QString::fromStdString(e.what())));
+        throw DatabaseUnusable(CursorMessages::damaged(m_fileName, QString::fromStdString(e.what())));
     }
 }
 
@@ -38,9 +39,9 @@ std::unique_ptr<CalendarCursor> AccessDatabase::openTable(const QString &table)
         try {
             return std::make_unique<AccessCursor>(m_db->openTable(entry), m_fileName, table);
         } catch (const jet::JetError &e) {
-            throw DatabaseUnusable(QStringLiteral("%1 is damaged: the table %2 cannot be read: %3.")
-                                       .arg(m_fileName, table, QString::fromStdString(e.what())));
+            throw DatabaseUnusable(CursorMessages::damaged(
+                m_fileName, QStringLiteral("the table %1 cannot be read: %2").arg(table, QString::fromStdString(e.what()))));
         }
     }
-    throw DatabaseUnusable(QStringLiteral("%1 holds no usable table %2: there is no such table.").arg(m_fileName, table));
+    throw DatabaseUnusable(CursorMessages::noUsableTable(m_fileName, table, QStringLiteral("there is no such table.")));
 }

@@ -1,6 +1,7 @@
 #include "data/CalendarDatabase.h"
 
 #include "data/AccessDatabase.h"
+#include "data/CursorMessages.h"
 #include "data/DataError.h"
 #include "data/DatabaseFormat.h"
 #include "data/SqliteDatabase.h"
@@ -18,8 +19,8 @@ std::unique_ptr<CalendarDatabase> CalendarDatabase::open(const QString &path)
                                    .arg(name, QDir::toNativeSeparators(info.absolutePath())));
     QFile file(path);
     if (info.isDir() || !file.open(QIODevice::ReadOnly))
-        throw DatabaseUnusable(QStringLiteral("%1 cannot be read: %2.")
-                                   .arg(name, info.isDir() ? QStringLiteral("it is a folder") : file.errorString()));
+        throw DatabaseUnusable(
+            CursorMessages::cannotRead(name, info.isDir() ? QStringLiteral("it is a folder") : file.errorString()));
     const QByteArray head = file.read(100);
     file.close();
 

@@ -1,6 +1,7 @@
 #include "data/SqliteCursor.h"
 
 #include "data/CalendarDate.h"
+#include "data/CursorMessages.h"
 #include "data/DataError.h"
 
 #include <sqlite3.h>
@@ -68,7 +69,7 @@ void SqliteCursor::MoveFirst()
 void SqliteCursor::MoveNext()
 {
     if (!m_current)
-        throw DataError(QStringLiteral("No current record."));
+        throw DataError(CursorMessages::noCurrentRecord());
     if (m_current == m_last.get()) {
         // The last row has no successor: moving on from it passes the end.
         sqlite3_reset(m_last.get());
@@ -85,7 +86,7 @@ void SqliteCursor::MoveLast()
     sqlite3_reset(m_last.get());
     if (!step(m_last.get())) {
         m_current = nullptr;
-        throw DataError(QStringLiteral("No current record: the table %1 is empty.").arg(m_table));
+        throw DataError(CursorMessages::emptyTable(m_table));
     }
     m_current = m_last.get();
     m_row = 0; // not counted: the last row is reached without walking
@@ -99,12 +100,12 @@ bool SqliteCursor::isEOF() const
 int SqliteCursor::columnIndex(const QString &column) const
 {
     if (!m_current)
-        throw DataError(QStringLiteral("No current record."));
+        throw DataError(CursorMessages::noCurrentRecord());
     auto spelled = m_spelledColumns.constFind(column);
     if (spelled == m_spelledColumns.constEnd()) {
         const auto found = m_columns.constFind(column.toLower());
         if (found == m_columns.constEnd())
-            throw DataError(QStringLiteral("The table %1 has no column %2.").arg(m_table, column));
+            throw DataError(CursorMessages::noSuchColumn(m_table, column));
         spelled = m_spelledColumns.insert(column, *found);
     }
     return *spelled;
@@ -114,14 +115,13 @@ int SqliteCursor::valueIndex(const QString &column) const
 {
     const int index = columnIndex(column);
     if (sqlite3_column_type(m_current, index) == SQLITE_NULL)
-        throw DataError(QStringLiteral("Invalid use of Null: %1 holds no value.").arg(place(column)));
+        throw DataError(CursorMessages::nullValue(place(column)));
     return index;
 }
 
 QString SqliteCursor::place(const QString &column) const
 {
-    const QString row = m_row > 0 ? QStringLiteral("row %1").arg(m_row) : QStringLiteral("the last row");
-    return QStringLiteral("the column %1 of %2").arg(column, row);
+    return CursorMessages::place(column, m_row);
 }
 
 QString SqliteCursor::text(const QString &column) const
@@ -139,8 +139,7 @@ qint64 SqliteCursor::integer(const QString &column) const
     bool ok = false;
     const qint64 value = text(column).trimmed().toLongLong(&ok);
     if (!ok)
-        throw DataError(QStringLiteral("Type mismatch: %1 holds \"%2\", not a whole number.")
-                            .arg(place(column), text(column)));
+        throw DataError(CursorMessages::notAWholeNumber(place(column), text(column)));
     return value;
 }
 
@@ -150,7 +149,7 @@ QDateTime SqliteCursor::date(const QString &column) const
     try {
         return CalendarDate::parse(value);
     } catch (const DataError &) {
-        throw DataError(QStringLiteral("Type mismatch: %1 holds \"%2\", not a date.").arg(place(column), value));
+        throw DataError(CursorMessages::notADate(place(column), value));
     }
 }
 

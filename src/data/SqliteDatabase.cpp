@@ -1,5 +1,6 @@
 #include "data/SqliteDatabase.h"
 
+#include "data/CursorMessages.h"
 #include "data/DataError.h"
 #include "data/SqliteCursor.h"
 
@@ -43,7 +44,7 @@ void SqliteDatabase::checkIntegrity()
         verdict = QString::fromUtf8(sqlite3_errmsg(m_db));
     sqlite3_finalize(check);
     if (verdict != QLatin1String("ok"))
-        throw DatabaseUnusable(QStringLiteral("%1 is damaged: %2.").arg(m_fileName, verdict));
+        throw DatabaseUnusable(CursorMessages::damaged(m_fileName, verdict));
 }
 
 // The days are read in the order the table stores them. A view has no stored order (nor a
@@ -71,7 +72,6 @@ std::unique_ptr<CalendarCursor> SqliteDatabase::openTable(const QString &table)
         refuseView(table);
         return std::make_unique<SqliteCursor>(m_db, table);
     } catch (const DataError &e) {
-        throw DatabaseUnusable(QStringLiteral("%1 holds no usable table %2: %3")
-                                   .arg(m_fileName, table, QString::fromStdString(e.what())));
+        throw DatabaseUnusable(CursorMessages::noUsableTable(m_fileName, table, QString::fromStdString(e.what())));
     }
 }

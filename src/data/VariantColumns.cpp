@@ -1,13 +1,16 @@
 #include "data/VariantColumns.h"
 
+#include "data/CalendarSchema.h"
 #include "data/CalendarVariant.h"
 
 namespace VariantColumns {
+
+using namespace CalendarSchema;
+
 namespace {
 
-// family + "Univ" or family + "SUA", with the "=" fallback to the Universal column.
-std::optional<QString> withFallback(const CalendarCursor &row, const QString &variant,
-                                    const QString &univ, const QString &sua)
+// The Universal or the USA column of a pair, with the "=" fallback to the Universal column.
+std::optional<QString> withFallback(const CalendarCursor &row, const QString &variant, const char *univ, const char *sua)
 {
     if (variant == Variant::Universal)
         return row.text(univ);
@@ -22,36 +25,36 @@ std::optional<QString> withFallback(const CalendarCursor &row, const QString &va
 
 std::optional<QString> event(const CalendarCursor &row, const QString &variant)
 {
-    return withFallback(row, variant, QStringLiteral("evenimentUniv"), QStringLiteral("evenimentSUA"));
+    return withFallback(row, variant, EventUniv, EventSua);
 }
 
 std::optional<QString> colourCode(const CalendarCursor &row, const QString &variant)
 {
     if (variant == Variant::Universal)
-        return row.text(QStringLiteral("culoriUniv"));
+        return row.text(ColoursUniv);
     if (variant == Variant::SUA)
-        return row.text(QStringLiteral("CuloriSUA"));
+        return row.text(ColoursSua);
     return std::nullopt;
 }
 
 std::optional<QString> commentary(const CalendarCursor &row, const QString &variant)
 {
-    return withFallback(row, variant, QStringLiteral("ComentariuUniv"), QStringLiteral("ComentariuSUA"));
+    return withFallback(row, variant, CommentaryUniv, CommentarySua);
 }
 
 std::optional<QString> searchTitle(const CalendarCursor &row, const QString &variant)
 {
-    return withFallback(row, variant, QStringLiteral("ToolTipUniv"), QStringLiteral("ToolTipSUA"));
+    return withFallback(row, variant, TitleUniv, TitleSua);
 }
 
 std::optional<QString> searchCommentary(const CalendarCursor &row, const QString &variant)
 {
     if (variant == Variant::Universal)
-        return row.text(QStringLiteral("ComentariuUniv"));
+        return row.text(CommentaryUniv);
     if (variant == Variant::SUA) {
-        if (row.text(QStringLiteral("ToolTipSUA")) == SameAsUniversal)
-            return row.text(QStringLiteral("ComentariuUniv"));
-        return row.text(QStringLiteral("ComentariuSUA"));
+        if (row.text(TitleSua) == SameAsUniversal)
+            return row.text(CommentaryUniv);
+        return row.text(CommentarySua);
     }
     return std::nullopt;
 }

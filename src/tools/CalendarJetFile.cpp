@@ -104,23 +104,15 @@ double jetDate(std::time_t moment)
 
 jet::Table calendarJetTable(const std::vector<CalendarRow>& rows, jet::JetVersion version)
 {
-    using Member = std::string CalendarRow::*;
-    static constexpr std::pair<const char*, Member> kTexts[] = {
-        {"DataUniv", &CalendarRow::dataUniv},           {"evenimentUniv", &CalendarRow::evenimentUniv},
-        {"evenimentSUA", &CalendarRow::evenimentSUA},   {"ToolTipUniv", &CalendarRow::toolTipUniv},
-        {"ToolTipSUA", &CalendarRow::toolTipSUA},       {"ComentariuUniv", &CalendarRow::comentariuUniv},
-        {"ComentariuSUA", &CalendarRow::comentariuSUA}, {"culoriUniv", &CalendarRow::culoriUniv},
-        {"CuloriSUA", &CalendarRow::culoriSUA}};
-
     jet::Table table;
-    table.name = "calendarComplet";
-    table.columns = {{"ID", ColumnType::Long}, {"Data", ColumnType::DateTime}};
-    for (const auto& [name, member] : kTexts)
+    table.name = CalendarSchema::TableName;
+    table.columns = {{CalendarSchema::Id, ColumnType::Long}, {CalendarSchema::Date, ColumnType::DateTime}};
+    for (const auto& [name, member] : TextColumns)
         table.columns.push_back({name, textColumnType(rows, member, version)});
     table.rows.reserve(rows.size());
     for (const CalendarRow& r : rows) {
         std::vector<jet::Value> values{std::int32_t{r.id}, jetDate(r.data)};
-        for (const auto& text : kTexts)
+        for (const auto& text : TextColumns)
             values.emplace_back(r.*text.second);
         table.rows.push_back(std::move(values));
     }

@@ -24,7 +24,7 @@ std::vector<CalendarRow> buildCalendarRows(int firstYear, int years)
             row.data = u[i].date.iso();
             row.dataUniv = u[i].date.cellText();
             const auto marked = [](const std::string& universalText, std::string usaText) {
-                return usaText == universalText ? std::string(kSameAsUniversal) : usaText;
+                return usaText == universalText ? std::string(CalendarSchema::SameAsUniversal) : usaText;
             };
             row.evenimentUniv = tu.event;
             row.evenimentSUA = marked(tu.event, ts.event);
@@ -32,9 +32,9 @@ std::vector<CalendarRow> buildCalendarRows(int firstYear, int years)
             // so the title is only marked when the commentary is the same as well.
             const bool sameTitleAndComment = tu.toolTip == ts.toolTip && tu.comment == ts.comment;
             row.toolTipUniv = tu.toolTip;
-            row.toolTipSUA = sameTitleAndComment ? kSameAsUniversal : ts.toolTip;
+            row.toolTipSUA = sameTitleAndComment ? CalendarSchema::SameAsUniversal : ts.toolTip;
             row.comentariuUniv = tu.comment;
-            row.comentariuSUA = sameTitleAndComment ? kSameAsUniversal : ts.comment;
+            row.comentariuSUA = sameTitleAndComment ? CalendarSchema::SameAsUniversal : ts.comment;
             // The grid takes the SUA colour code as stored: it is never marked.
             row.culoriUniv = tu.colours;
             row.culoriSUA = ts.colours;

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "data/CalendarSchema.h"
+
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace feastbook::gen {
@@ -20,7 +23,18 @@ struct CalendarRow {
     std::string culoriSUA;
 };
 
-inline constexpr const char* kSameAsUniversal = "=";
+// The text columns after ID and Data, in the table's order, with the members that hold them.
+using TextMember = std::string CalendarRow::*;
+inline constexpr std::pair<const char*, TextMember> TextColumns[] = {
+    {CalendarSchema::DateText, &CalendarRow::dataUniv},
+    {CalendarSchema::EventUniv, &CalendarRow::evenimentUniv},
+    {CalendarSchema::EventSua, &CalendarRow::evenimentSUA},
+    {CalendarSchema::TitleUniv, &CalendarRow::toolTipUniv},
+    {CalendarSchema::TitleSua, &CalendarRow::toolTipSUA},
+    {CalendarSchema::CommentaryUniv, &CalendarRow::comentariuUniv},
+    {CalendarSchema::CommentarySua, &CalendarRow::comentariuSUA},
+    {CalendarSchema::ColoursUniv, &CalendarRow::culoriUniv},
+    {CalendarSchema::ColoursSua, &CalendarRow::culoriSUA}};
 
 // Every day of the civil years firstYear .. firstYear + years - 1, in date order, IDs from 1.
 std::vector<CalendarRow> buildCalendarRows(int firstYear, int years);

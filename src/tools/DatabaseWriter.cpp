@@ -17,16 +17,17 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr const char* kSchema =
-    "CREATE TABLE calendarComplet (ID INTEGER PRIMARY KEY, Data TEXT NOT NULL, "
-    "DataUniv TEXT NOT NULL, evenimentUniv TEXT NOT NULL, evenimentSUA TEXT NOT NULL, "
-    "ToolTipUniv TEXT NOT NULL, ToolTipSUA TEXT NOT NULL, ComentariuUniv TEXT NOT NULL, "
-    "ComentariuSUA TEXT NOT NULL, culoriUniv TEXT NOT NULL, CuloriSUA TEXT NOT NULL)";
-
-constexpr const char* kInsert =
-    "INSERT INTO calendarComplet (ID, Data, DataUniv, evenimentUniv, evenimentSUA, ToolTipUniv, "
-    "ToolTipSUA, ComentariuUniv, ComentariuSUA, culoriUniv, CuloriSUA) "
-    "VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10, ?11)";
+// INSERT INTO calendarComplet (ID, Data, ...) VALUES (?1, ?2, ...), every column of the table.
+std::string insertStatement()
+{
+    std::string names;
+    std::string values;
+    for (int i = 0; i < CalendarSchema::ColumnCount; ++i) {
+        names += (i ? ", " : "") + std::string(CalendarSchema::Columns[i]);
+        values += (i ? ", ?" : "?") + std::to_string(i + 1);
+    }
+    return std::string("INSERT INTO ") + CalendarSchema::TableName + " (" + names + ") VALUES (" + values + ")";
+}
 
 struct DbCloser { void operator()(sqlite3* db) const { sqlite3_close(db); } };
 struct StmtFinalizer { void operator()(sqlite3_stmt* s) const { sqlite3_finalize(s); } };
@@ -70,21 +71,19 @@ void writeFile(const std::vector<CalendarRow>& rows, const std::string& file)
     exec(db.get(), "PRAGMA page_size = 4096");
     exec(db.get(), "PRAGMA journal_mode = DELETE");
     exec(db.get(), "BEGIN");
-    exec(db.get(), kSchema);
+    exec(db.get(), CalendarSchema::CreateStatement);
 
     sqlite3_stmt* rawStmt = nullptr;
-    check(db.get(), sqlite3_prepare_v2(db.get(), kInsert, -1, &rawStmt, nullptr),
+    check(db.get(), sqlite3_prepare_v2(db.get(), insertStatement().c_str(), -1, &rawStmt, nullptr),
           "cannot write the database");
     std::unique_ptr<sqlite3_stmt, StmtFinalizer> stmt(rawStmt);
     for (const CalendarRow& r : rows) {
         sqlite3_stmt* s = stmt.get();
         check(db.get(), sqlite3_bind_int(s, 1, r.id), "cannot write the database");
-        const std::string* texts[] = {&r.data, &r.dataUniv, &r.evenimentUniv, &r.evenimentSUA,
-                                      &r.toolTipUniv, &r.toolTipSUA, &r.comentariuUniv,
-                                      &r.comentariuSUA, &r.culoriUniv, &r.culoriSUA};
-        int index = 2;
-        for (const std::string* t : texts)
-            bindText(db.get(), s, index++, *t);
+        bindText(db.get(), s, 2, r.data);
+        int index = 3;
+        for (const auto& column : TextColumns)
+            bindText(db.get(), s, index++, r.*column.second);
         check(db.get(), sqlite3_step(s), "cannot write the database");
         sqlite3_reset(s);
         sqlite3_clear_bindings(s);

@@ -6,6 +6,7 @@
 #include "core/Twips.h"
 #include "controls/HoverGroup.h"
 #include "controls/MuvButtons.h"
+#include "data/CalendarSchema.h"
 #include "data/DataError.h"
 #include "data/RowWalk.h"
 #include "data/VariantColumns.h"
@@ -37,8 +38,6 @@ struct ButtonDesign
 };
 constexpr ButtonDesign Buttons[] = {{"Comment", 1200, 1, 2}, {"Help", 1770, 5, 6}, {"Close", 3270, 7, 8}};
 
-const QString DataColumn = QStringLiteral("Data");
-
 // 9.75 points at 96 dots per inch; Arial and MS Sans Serif, or the common sans-serif faces
 // that stand in for them.
 QFont designFont(const QString &family, bool bold)
@@ -60,7 +59,7 @@ void placeLabel(QLabel *label, const QRect &design)
 
 int yearOf(const CalendarCursor &row)
 {
-    return row.date(DataColumn).date().year();
+    return row.date(CalendarSchema::Date).date().year();
 }
 
 // Visits every row of the shared cursor from the first to the end; a row that cannot be read is

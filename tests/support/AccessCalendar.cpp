@@ -1,6 +1,7 @@
 #include "support/AccessCalendar.h"
 
 #include "data/CalendarDate.h"
+#include "data/CalendarSchema.h"
 
 #include <QFile>
 #include <stdexcept>
@@ -16,25 +17,19 @@ double days(const QString &date)
 JetImage image(const std::vector<TestDay> &rows, JetImage::Version version)
 {
     using jet::ColumnType;
+    using namespace CalendarSchema;
     const QList<JetImage::ColumnSpec> columns{
-        {QStringLiteral("ID"), ColumnType::Long},
-        {QStringLiteral("Data"), ColumnType::DateTime},
-        {QStringLiteral("DataUniv"), ColumnType::Text, 50},
-        {QStringLiteral("evenimentUniv"), ColumnType::Text, 255},
-        {QStringLiteral("evenimentSUA"), ColumnType::Text, 255},
-        {QStringLiteral("ToolTipUniv"), ColumnType::Text, 255},
-        {QStringLiteral("ToolTipSUA"), ColumnType::Text, 255},
-        {QStringLiteral("ComentariuUniv"), ColumnType::Memo},
-        {QStringLiteral("ComentariuSUA"), ColumnType::Memo},
-        {QStringLiteral("culoriUniv"), ColumnType::Text, 10},
-        {QStringLiteral("CuloriSUA"), ColumnType::Text, 10}};
+        {Id, ColumnType::Long},          {Date, ColumnType::DateTime},      {DateText, ColumnType::Text, 50},
+        {EventUniv, ColumnType::Text, 255}, {EventSua, ColumnType::Text, 255}, {TitleUniv, ColumnType::Text, 255},
+        {TitleSua, ColumnType::Text, 255},  {CommentaryUniv, ColumnType::Memo}, {CommentarySua, ColumnType::Memo},
+        {ColoursUniv, ColumnType::Text, 10}, {ColoursSua, ColumnType::Text, 10}};
     QList<JetImage::Row> table;
     qint64 id = 0;
     for (const TestDay &d : rows)
         table.append({++id, days(d.Data), d.DataUniv, d.evenimentUniv, d.evenimentSUA, d.ToolTipUniv, d.ToolTipSUA,
                       d.ComentariuUniv, d.ComentariuSUA, d.culoriUniv, d.CuloriSUA});
     JetImage image(version);
-    image.addTable(QStringLiteral("calendarComplet"), columns, table);
+    image.addTable(CalendarSchema::TableName, columns, table);
     return image;
 }
 

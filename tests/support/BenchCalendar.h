@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/Module1.h"
+#include "data/CalendarSchema.h"
 #include "data/CalendarVariant.h"
 #include "support/FakePlatform.h"
 #include "support/TestDatabase.h"
@@ -25,10 +26,10 @@ struct BenchCalendar
             TestDatabase::write(path, TestDatabase::days(QDate(2000, 1, 1), 1461));
         }
         module.CalendarDb = CalendarDatabase::open(path);
-        module.CalendarRs = module.CalendarDb->openTable(CalendarTableName);
+        module.CalendarRs = module.CalendarDb->openTable(CalendarSchema::TableName);
         module.CalendarVariant = variant;
         module.CalendarRs->MoveLast();
-        module.LastRowId = qint16(module.CalendarRs->integer(QStringLiteral("ID")));
+        module.LastRowId = qint16(module.CalendarRs->integer(CalendarSchema::Id));
     }
 
     // Benchmarks run offscreen unless a display is there.

@@ -3,6 +3,7 @@
 #include "core/Module1.h"
 #include "controls/CimpData.h"
 #include "controls/VisualControl.h"
+#include "data/CalendarSchema.h"
 #include "data/CalendarVariant.h"
 #include "support/FakePlatform.h"
 #include "support/TestDatabase.h"
@@ -24,7 +25,7 @@ struct GridHarness
     {
         TestDatabase::write(folder.file(CalendarFileName), rows);
         module.CalendarDb = CalendarDatabase::open(folder.file(CalendarFileName));
-        module.CalendarRs = module.CalendarDb->openTable(CalendarTableName);
+        module.CalendarRs = module.CalendarDb->openTable(CalendarSchema::TableName);
         module.CalendarVariant = Variant::Universal;
         module.LastRowId = qint16(rows.size());
     }

@@ -46,12 +46,12 @@ void write(const QString &path, const std::vector<TestDay> &rows, const QString 
     sqlite3 *db = nullptr;
     sqlite3_open(QFile::encodeName(path).constData(), &db);
     sqlite3_exec(db, "BEGIN", nullptr, nullptr, nullptr);
-    // The generator's schema without its NOT NULL, so that a test can damage a value with one
+    // The generator's columns without its NOT NULL, so that a test can damage a value with one
     // UPDATE, as a calendar edited by hand may be.
-    const QString create = QStringLiteral(
-        "CREATE TABLE %1 (ID INTEGER PRIMARY KEY, Data TEXT, DataUniv TEXT, evenimentUniv TEXT, "
-        "evenimentSUA TEXT, ToolTipUniv TEXT, ToolTipSUA TEXT, ComentariuUniv TEXT, ComentariuSUA TEXT, "
-        "culoriUniv TEXT, CuloriSUA TEXT)").arg(table);
+    QStringList columns{QStringLiteral("%1 INTEGER PRIMARY KEY").arg(CalendarSchema::Columns[0])}; // ID
+    for (int i = 1; i < CalendarSchema::ColumnCount; ++i)
+        columns << QStringLiteral("%1 TEXT").arg(CalendarSchema::Columns[i]);
+    const QString create = QStringLiteral("CREATE TABLE %1 (%2)").arg(table, columns.join(QStringLiteral(", ")));
     sqlite3_exec(db, create.toUtf8().constData(), nullptr, nullptr, nullptr);
     sqlite3_stmt *insert = nullptr;
     sqlite3_prepare_v2(db, QStringLiteral("INSERT INTO %1 VALUES (?,?,?,?,?,?,?,?,?,?,?)").arg(table).toUtf8().constData(),

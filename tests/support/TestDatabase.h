@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/CalendarSchema.h"
+
 #include <QDate>
 #include <QString>
 #include <QStringList>
@@ -28,7 +30,7 @@ namespace TestDatabase {
 std::vector<TestDay> days(QDate first, int count);
 
 // Writes calendarComplet with the given rows (ID 1..N) to path; no column refuses a NULL.
-void write(const QString &path, const std::vector<TestDay> &rows, const QString &table = QStringLiteral("calendarComplet"));
+void write(const QString &path, const std::vector<TestDay> &rows, const QString &table = CalendarSchema::TableName);
 
 // Runs raw SQL on a database file, for fixtures the helpers above do not cover.
 void exec(const QString &path, const QString &sql);
