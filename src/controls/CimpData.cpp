@@ -3,6 +3,7 @@
 #include "core/ErrorTrap.h"
 #include "core/Twips.h"
 #include "controls/InputCodes.h"
+#include "data/ColourCode.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -67,20 +68,6 @@ QRectF pixelsOf(const QRectF &twips)
 {
     return QRectF(Twips::toPixels(twips.x()), Twips::toPixels(twips.y()),
                   Twips::toPixels(twips.width()), Twips::toPixels(twips.height()));
-}
-
-bool isDigit(QChar c)
-{
-    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
-}
-
-int digitOf(const QString &code, int index)
-{
-    const QChar c = code.at(index);
-    if (!isDigit(c))
-        throw std::invalid_argument(
-            QStringLiteral("Colour code \"%1\": \"%2\" is not a digit.").arg(code, c).toStdString());
-    return c.unicode() - '0';
 }
 
 void dotsAcross(QPainter &painter, int x0, int x1, int y)
@@ -207,7 +194,7 @@ void CimpData::formatOneColour(const QString &code)
         m_text3Visible = true;
         m_text3 = m_text2;
     });
-    trap([&] { m_text3Colour = colourForCode(digitOf(code, 0)); });
+    trap([&] { m_text3Colour = colourForCode(ColourCode::digitAt(code, 0)); });
     update(celebrationRect());
 }
 
@@ -218,8 +205,8 @@ void CimpData::formatTwoColours(const QString &code)
     ErrorTrap trap(m_platform);
     int first = -1;
     int second = -1;
-    trap([&] { first = digitOf(code, 0); });
-    trap([&] { second = digitOf(code, 2); });
+    trap([&] { first = ColourCode::digitAt(code, 0); });
+    trap([&] { second = ColourCode::digitAt(code, 2); });
     const int afterSeparator = m_text2.indexOf(QLatin1Char(';')) + 1;
     m_text3Visible = false;
     if (first >= 0)
@@ -264,15 +251,6 @@ QColor CimpData::textColourAt(int index) const
     if (m_text2Visible)
         return QColor(m_text2Colours.at(index));
     return m_text3Colour;
-}
-
-bool CimpData::codeIsReadable(const QString &code)
-{
-    if (code.size() == 1)
-        return isDigit(code.at(0));
-    if (code.size() == 3)
-        return isDigit(code.at(0)) && isDigit(code.at(2));
-    return true;
 }
 
 QColor CimpData::colourForCode(int n)

@@ -49,10 +49,8 @@ public:
     // Where the celebration text is drawn, in pixels of the cell.
     QRectF celebrationBox() const { return m_celebrationBox; }
 
+    // The colour a digit of a colour code (ColourCode) stands for.
     static QColor colourForCode(int n);
-    // Whether Formateaza can colour by the code: one digit, or a digit, a separator and a digit.
-    // Codes of any other length colour nothing, and are readable too.
-    static bool codeIsReadable(const QString &code);
 
     QSize sizeHint() const override;
 

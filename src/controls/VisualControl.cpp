@@ -5,19 +5,16 @@
 #include "core/Platform.h"
 #include "core/Twips.h"
 #include "controls/CimpData.h"
+#include "controls/GridPaging.h"
 #include "controls/InputCodes.h"
 #include "data/CalendarSchema.h"
-#include "data/CalendarVariant.h"
 #include "data/DataError.h"
-#include "data/RowWalk.h"
-#include "data/VariantColumns.h"
 
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <algorithm>
-#include <functional>
 
 namespace {
 
@@ -38,8 +35,6 @@ constexpr int RightEdgeInset = 30;
 const QColor SundayColour(128, 0, 0);
 const QColor ActiveBorderColour(180, 180, 180);
 const QString YearCaptionPrefix = QStringLiteral("Current year is ");
-// What a day whose colour code cannot be read is shown in: the cell's own default, black.
-const QString DefaultColourCode = QStringLiteral("0");
 
 constexpr int cellTopTwips(int k)
 {
@@ -54,8 +49,7 @@ bool isMonday(const CimpData &cell)
 } // namespace
 
 VisualControl::VisualControl(Module1 &module, QWidget *parent)
-    : QWidget(parent), m(module), m_platform(module.platform()), VScroll1(new QScrollBar(Qt::Vertical, this)),
-      EventText(RowCapacity + 1), DateText(RowCapacity + 1), ColourText(RowCapacity + 1), YearText(RowCapacity + 1)
+    : QWidget(parent), m(module), m_platform(module.platform()), VScroll1(new QScrollBar(Qt::Vertical, this))
 {
     setAutoFillBackground(true);
     QPalette white = palette();
@@ -109,13 +103,6 @@ void VisualControl::createCells()
 CimpData &VisualControl::cell(int k) const
 {
     return *CimpData1.at(checkedCell(k));
-}
-
-int VisualControl::checkedRow(int row) const
-{
-    if (row < 0 || row > RowCapacity)
-        throw DataError(QStringLiteral("Subscript out of range: there is no row %1 in the calendar grid.").arg(row));
-    return row;
 }
 
 int VisualControl::checkedCell(int k) const
@@ -177,77 +164,37 @@ void VisualControl::LoadGrid()
     update();
 }
 
-// One pass over the table into the four arrays. A row that cannot be read whole keeps what
-// could be read and the pass goes on: the first damaged value is reported once in the run, the
-// colour codes that cannot colour anything once per load.
+// One pass over the table into the rows the grid holds. The first damaged value is reported
+// once in the run, the colour codes that cannot colour anything once per load.
 void VisualControl::readTable()
 {
     auto rs = m.CalendarDb ? m.CalendarDb->openTable(CalendarSchema::TableName) : nullptr;
     if (!rs)
         throw DataError(QStringLiteral("The calendar database is not open."));
     const int held = rows();
-    int read = 0;
-    BadColours badColours;
-    const QString damage = RowWalk::fromFirst(*rs, [&](const CalendarCursor &row, int place) {
-        read = place;
-        readRow(row, place, badColours);
-        return place < held ? RowWalk::Next::Continue : RowWalk::Next::Stop;
-    });
-    m.reportDamage(damage);
-    if (badColours.count > 0)
+    const GridRows::Pass pass = m_rows.read(*rs, m.CalendarVariant, held);
+    m.reportDamage(pass.damage);
+    if (const GridRows::BadColours &bad = pass.badColours; bad.count > 0)
         m_platform.messageBox(QStringLiteral("The colour code \"%1\" of row %2%3 cannot be read: a code is a digit, or a "
                                              "digit, \";\" and a digit. Those days are shown in black.")
-                                  .arg(badColours.first)
-                                  .arg(badColours.firstRow)
-                                  .arg(badColours.count > 1 ? QStringLiteral(" (and of %1 more rows)").arg(badColours.count - 1)
-                                                            : QString()));
-    if (read < held)
-        throw DataError(QStringLiteral("The calendar table ends after %1 rows; %2 were expected.").arg(read).arg(held));
+                                  .arg(bad.first)
+                                  .arg(bad.firstRow)
+                                  .arg(bad.count > 1 ? QStringLiteral(" (and of %1 more rows)").arg(bad.count - 1) : QString()));
+    if (pass.read < held)
+        throw DataError(QStringLiteral("The calendar table ends after %1 rows; %2 were expected.").arg(pass.read).arg(held));
     if (m.LastRowId > held)
         throw DataError(QStringLiteral("Subscript out of range: there is no row %1 in the calendar grid, which holds %2 days.")
                             .arg(held + 1)
                             .arg(held));
 }
 
-// Each value on its own: a NULL colour must not cost the row its text. A row the variant does
-// not know is skipped.
-void VisualControl::readRow(const CalendarCursor &row, int i, BadColours &badColours)
-{
-    const QString &variant = m.CalendarVariant;
-    if (variant != Variant::Universal && variant != Variant::SUA)
-        return;
-    QString failure;
-    const auto value = [&](const std::function<QString()> &read, const QString &fallback) {
-        try {
-            return read();
-        } catch (const std::exception &e) {
-            if (failure.isEmpty())
-                failure = QString::fromUtf8(e.what());
-            return fallback;
-        }
-    };
-    EventText[i] = value([&] { return *VariantColumns::event(row, variant); }, QString());
-    DateText[i] = value([&] { return row.text(CalendarSchema::DateText); }, QString());
-    QString colour = value([&] { return *VariantColumns::colourCode(row, variant); }, DefaultColourCode);
-    if (!CimpData::codeIsReadable(colour)) {
-        if (badColours.count++ == 0) {
-            badColours.first = colour;
-            badColours.firstRow = i;
-        }
-        colour = DefaultColourCode;
-    }
-    ColourText[i] = colour;
-    YearText[i] = value([&] { return QString::number(row.date(CalendarSchema::Date).date().year()); }, QString());
-    if (!failure.isEmpty())
-        throw DataError(failure);
-}
-
 void VisualControl::fillCell(int k, int row)
 {
+    const GridRow &day = m_rows.at(row);
     CimpData &c = *CimpData1[k];
-    c.setCaption2(EventText[checkedRow(row)]);
-    c.setCaption1(DateText[row]);
-    c.setColor2(ColourText[row]);
+    c.setCaption2(day.event);
+    c.setCaption1(day.date);
+    c.setColor2(day.colours);
 }
 
 // The first page is placed around the selected row: in the middle (cell 10), on the first page,
@@ -321,7 +268,7 @@ std::array<int, 3> VisualControl::separatorRows() const
 
 void VisualControl::refreshYearCaption()
 {
-    m_AnulCurent = YearText[checkedRow(m_CurrentRecord)];
+    m_AnulCurent = m_rows.at(m_CurrentRecord).year;
     setYearCaption(YearCaptionPrefix + m_AnulCurent);
 }
 
@@ -383,7 +330,7 @@ void VisualControl::setScrollValue(int value)
 void VisualControl::selectCell(int i)
 {
     checkedCell(i);
-    const int row = checkedRow(i + VScroll1->value() - 1);
+    const int row = GridRows::checked(i + VScroll1->value() - 1);
     if (m_SelectedCell != -1)
         unhighlight(m_SelectedCell);
     CimpData &c = *CimpData1[i];
@@ -419,66 +366,17 @@ void VisualControl::cellKeyDown(int i, int keyCode)
 {
     ErrorTrap trap(m_platform);
     trap([&] {
-        const int v = VScroll1->value();
-        const int n = m_CurrentRecord;
-        const int last = rows();
-        const int max = VScroll1->maximum();
-        switch (keyCode) {
-        case InputCodes::Up:
-            if (i > 1) {
-                selectCell(i - 1);
-            } else if (v > 1) {
-                setScrollValue(v - 1);
-                selectCell(1);
-            }
-            break;
-        case InputCodes::Down:
-            if (i < CellCount) {
-                selectCell(i + 1);
-            } else if (v < max) {
-                setScrollValue(v + 1);
-                selectCell(CellCount);
-            }
-            break;
-        case InputCodes::PageUp:
-            if (n <= CellCount) {
-                setScrollValue(1);
-                selectCell(1);
-            } else if (v <= CellCount) {
-                setScrollValue(1);
-                selectCell(n - CellCount);
-            } else {
-                setScrollValue(v - CellCount);
-                selectCell(i);
-            }
-            break;
-        case InputCodes::PageDown:
-            if (n >= last - CellCount) {
-                setScrollValue(last - (CellCount - 1));
-                selectCell(CellCount);
-            } else if (v >= max - CellCount) {
-                setScrollValue(max);
-                selectCell(n + CellCount - max + 1);
-            } else {
-                setScrollValue(v + CellCount);
-                selectCell(i);
-            }
-            break;
-        case InputCodes::Home:
-            setScrollValue(1);
-            selectCell(1);
-            break;
-        case InputCodes::End:
-            setScrollValue(max);
-            selectCell(CellCount);
-            break;
-        case InputCodes::F3:
+        if (keyCode == InputCodes::F3) {
             m_Pozitie = m_SelectedCell;
             emit searchRequested();
-            break;
-        default:
-            break;
+            return;
         }
+        const GridPaging::Move move =
+            GridPaging::forKey(keyCode, {i, VScroll1->value(), m_CurrentRecord, rows(), VScroll1->maximum()});
+        if (move.top)
+            setScrollValue(*move.top);
+        if (move.cell)
+            selectCell(*move.cell);
     });
     // Whatever the key, the year line follows the selected row.
     trap([&] { refreshYearCaption(); });

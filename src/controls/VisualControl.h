@@ -1,12 +1,12 @@
 #pragma once
 
+#include "data/GridRows.h"
+
 #include <QScrollBar>
 #include <QString>
 #include <QWidget>
 #include <array>
-#include <vector>
 
-class CalendarCursor;
 class CimpData;
 class Module1;
 class Platform;
@@ -20,7 +20,7 @@ class VisualControl : public QWidget
 
 public:
     static constexpr int CellCount = 21;
-    static constexpr int RowCapacity = 1462; // rows the arrays can hold; index 0 stays empty
+    static constexpr int RowCapacity = GridRows::Capacity; // rows the grid can hold
 
     // Loads the table at once: the grid shows today (or row 10) when it is made.
     explicit VisualControl(Module1 &module, QWidget *parent = nullptr);
@@ -73,17 +73,8 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    // The first colour code that cannot colour anything, where it is, and how many there are.
-    struct BadColours
-    {
-        QString first;
-        int firstRow = 0;
-        int count = 0;
-    };
-
     void createCells();
     void readTable();
-    void readRow(const CalendarCursor &row, int i, BadColours &badColours);
     void showFirstPage();
     void fillCell(int k, int row);
     void highlight(int k);
@@ -95,11 +86,9 @@ private:
     void refreshYearCaption();
     void setYearCaption(const QString &text);
     void focusLost(QWidget *old, QWidget *now);
-    // Rows the grid shows: the table's, as far as the arrays hold them.
+    // Rows the grid shows: the table's, as far as the grid holds them.
     int rows() const;
     int scrollMaximum() const;
-    // A row number, checked against the arrays before it is used to read them.
-    int checkedRow(int row) const;
     int checkedCell(int k) const;
     // A row of the table the grid holds, 1..rows().
     int heldRow(int row) const;
@@ -108,7 +97,7 @@ private:
     Platform &m_platform;
     std::array<CimpData *, CellCount + 1> CimpData1{}; // index 1..21
     QScrollBar *VScroll1;
-    std::vector<QString> EventText, DateText, ColourText, YearText;
+    GridRows m_rows;
 
     qint16 m_CurrentRecord = 0;
     int m_SelectedCell = -1;

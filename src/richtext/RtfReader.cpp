@@ -1,30 +1,21 @@
 #include "richtext/RtfReader.h"
 
 #include "richtext/RtfCodePage.h"
+#include "richtext/RtfDocumentBuilder.h"
+#include "richtext/RtfKeywords.h"
 #include "richtext/RtfTokenizer.h"
 
-#include <QColor>
 #include <QElapsedTimer>
-#include <QFont>
-#include <QHash>
-#include <QTextBlockFormat>
-#include <QTextCharFormat>
-#include <QTextCursor>
 #include <QTextDocument>
 
 #include <algorithm>
-#include <array>
-#include <climits>
 #include <cstdint>
-#include <string_view>
 #include <vector>
 
 namespace richtext {
 
 namespace {
 
-// Lengths in RTF are twips; the document works in logical pixels at 96 per inch.
-constexpr qreal TwipsPerPixel = 15;
 // Clamps that keep hostile values from reaching the layout: 22 inches, the widest page a word
 // processor offers, and 1638 points, its largest font size.
 constexpr int MaxTwips = 31680;
@@ -36,205 +27,39 @@ constexpr int MaxFontNameLength = 256;
 constexpr int MaxUnicodeSkip = 255;
 // How many tokens are read between looks at the clock.
 constexpr int TokensPerClockCheck = 4096;
-// A line of text is never taller than twice its font's size, in any font Qt may fall back on.
-constexpr qreal LineHeightPerFontPixel = 2;
-constexpr qreal PixelsPerPoint = 96.0 / 72.0;
 
-enum class Kw : std::uint8_t {
-    Unknown, Ignorable, Ansi, AnsiCpg, Bold, Bin,
-    Blue, Bullet, Caps, Background, Tab, Foreground,
-    ColourTable, FontCodePage, Deff, EmDash, EmSpace, EnDash,
-    EnSpace, Font, FontBidi, FontCharset, FontDecor, FirstIndent,
-    Field, FieldResult, FontModern, FontNil, FontTable, FontRoman,
-    FontSize, FontScript, FontSwiss, FontTech, Green, Italic,
-    LDblQuote, LeftIndent, Line, LQuote, LtrMark, LeftToRight,
-    Mac, Par, NoSuperSub, Pard, Pc, Pca,
-    Plain, AlignCentre, AlignJustify, AlignLeft, QmSpace, AlignRight,
-    RDblQuote, Red, RightIndent, RQuote, RtlMark, RightToLeft,
-    SpaceAfter, SpaceBefore, SmallCaps, Strike, StrikeDouble, Sub,
-    Super, U, Uc, Underline, UnderlineDotted, UnderlineDashed,
-    UnderlineNone, UnderlineWave, Hidden, Zwbo, Zwj, Zwnbo,
-    Zwnj,
-};
-
-struct Entry {
-    std::string_view word;
-    Kw kw;
-};
-
-constexpr std::array Keywords{
-    Entry{"annotation", Kw::Ignorable}, Entry{"ansi", Kw::Ansi}, Entry{"ansicpg", Kw::AnsiCpg},
-    Entry{"atnauthor", Kw::Ignorable}, Entry{"atnid", Kw::Ignorable}, Entry{"b", Kw::Bold},
-    Entry{"bin", Kw::Bin}, Entry{"bkmkend", Kw::Ignorable}, Entry{"bkmkstart", Kw::Ignorable},
-    Entry{"blue", Kw::Blue}, Entry{"bullet", Kw::Bullet}, Entry{"caps", Kw::Caps},
-    Entry{"cb", Kw::Background}, Entry{"cell", Kw::Tab}, Entry{"cf", Kw::Foreground},
-    Entry{"colorschememapping", Kw::Ignorable}, Entry{"colortbl", Kw::ColourTable},
-    Entry{"cpg", Kw::FontCodePage}, Entry{"datastore", Kw::Ignorable}, Entry{"deff", Kw::Deff},
-    Entry{"do", Kw::Ignorable}, Entry{"docvar", Kw::Ignorable}, Entry{"emdash", Kw::EmDash},
-    Entry{"emspace", Kw::EmSpace}, Entry{"endash", Kw::EnDash}, Entry{"enspace", Kw::EnSpace},
-    Entry{"f", Kw::Font}, Entry{"fbidi", Kw::FontBidi}, Entry{"fcharset", Kw::FontCharset},
-    Entry{"fdecor", Kw::FontDecor}, Entry{"fi", Kw::FirstIndent}, Entry{"field", Kw::Field},
-    Entry{"filetbl", Kw::Ignorable}, Entry{"fldinst", Kw::Ignorable},
-    Entry{"fldrslt", Kw::FieldResult}, Entry{"fmodern", Kw::FontModern}, Entry{"fnil", Kw::FontNil},
-    Entry{"fonttbl", Kw::FontTable}, Entry{"footer", Kw::Ignorable},
-    Entry{"footerf", Kw::Ignorable}, Entry{"footerl", Kw::Ignorable},
-    Entry{"footerr", Kw::Ignorable}, Entry{"footnote", Kw::Ignorable},
-    Entry{"froman", Kw::FontRoman}, Entry{"fs", Kw::FontSize}, Entry{"fscript", Kw::FontScript},
-    Entry{"fswiss", Kw::FontSwiss}, Entry{"ftech", Kw::FontTech}, Entry{"generator", Kw::Ignorable},
-    Entry{"green", Kw::Green}, Entry{"header", Kw::Ignorable}, Entry{"headerf", Kw::Ignorable},
-    Entry{"headerl", Kw::Ignorable}, Entry{"headerr", Kw::Ignorable},
-    Entry{"highlight", Kw::Background}, Entry{"i", Kw::Italic}, Entry{"info", Kw::Ignorable},
-    Entry{"latentstyles", Kw::Ignorable}, Entry{"ldblquote", Kw::LDblQuote},
-    Entry{"li", Kw::LeftIndent}, Entry{"line", Kw::Line}, Entry{"listoverridetable", Kw::Ignorable},
-    Entry{"listtable", Kw::Ignorable}, Entry{"lquote", Kw::LQuote}, Entry{"ltrmark", Kw::LtrMark},
-    Entry{"ltrpar", Kw::LeftToRight}, Entry{"mac", Kw::Mac}, Entry{"mmathPr", Kw::Ignorable},
-    Entry{"nestcell", Kw::Tab}, Entry{"nestrow", Kw::Par}, Entry{"nonshppict", Kw::Ignorable},
-    Entry{"nosupersub", Kw::NoSuperSub}, Entry{"object", Kw::Ignorable}, Entry{"page", Kw::Par},
-    Entry{"par", Kw::Par}, Entry{"pard", Kw::Pard}, Entry{"pc", Kw::Pc}, Entry{"pca", Kw::Pca},
-    Entry{"pgdsctbl", Kw::Ignorable}, Entry{"pict", Kw::Ignorable}, Entry{"plain", Kw::Plain},
-    Entry{"qc", Kw::AlignCentre}, Entry{"qd", Kw::AlignJustify}, Entry{"qj", Kw::AlignJustify},
-    Entry{"ql", Kw::AlignLeft}, Entry{"qmspace", Kw::QmSpace}, Entry{"qr", Kw::AlignRight},
-    Entry{"rdblquote", Kw::RDblQuote}, Entry{"red", Kw::Red}, Entry{"revtbl", Kw::Ignorable},
-    Entry{"ri", Kw::RightIndent}, Entry{"row", Kw::Par}, Entry{"rquote", Kw::RQuote},
-    Entry{"rsidtbl", Kw::Ignorable}, Entry{"rtlmark", Kw::RtlMark},
-    Entry{"rtlpar", Kw::RightToLeft}, Entry{"sa", Kw::SpaceAfter}, Entry{"sb", Kw::SpaceBefore},
-    Entry{"scaps", Kw::SmallCaps}, Entry{"sect", Kw::Par}, Entry{"shp", Kw::Ignorable},
-    Entry{"shpinst", Kw::Ignorable}, Entry{"strike", Kw::Strike},
-    Entry{"striked", Kw::StrikeDouble}, Entry{"stylesheet", Kw::Ignorable}, Entry{"sub", Kw::Sub},
-    Entry{"super", Kw::Super}, Entry{"tab", Kw::Tab}, Entry{"tc", Kw::Ignorable},
-    Entry{"template", Kw::Ignorable}, Entry{"themedata", Kw::Ignorable},
-    Entry{"txe", Kw::Ignorable}, Entry{"u", Kw::U}, Entry{"uc", Kw::Uc}, Entry{"ul", Kw::Underline},
-    Entry{"uld", Kw::UnderlineDotted}, Entry{"uldash", Kw::UnderlineDashed},
-    Entry{"uldashd", Kw::UnderlineDashed}, Entry{"uldashdd", Kw::UnderlineDashed},
-    Entry{"uldb", Kw::Underline}, Entry{"ulnone", Kw::UnderlineNone}, Entry{"ulth", Kw::Underline},
-    Entry{"ulw", Kw::Underline}, Entry{"ulwave", Kw::UnderlineWave},
-    Entry{"userprops", Kw::Ignorable}, Entry{"v", Kw::Hidden}, Entry{"xe", Kw::Ignorable},
-    Entry{"xmlnstbl", Kw::Ignorable}, Entry{"zwbo", Kw::Zwbo}, Entry{"zwj", Kw::Zwj},
-    Entry{"zwnbo", Kw::Zwnbo}, Entry{"zwnj", Kw::Zwnj},
-};
-static_assert(std::is_sorted(Keywords.begin(), Keywords.end(),
-                             [](const Entry &a, const Entry &b) { return a.word < b.word; }));
-
-Kw lookup(std::string_view word)
-{
-    const auto it = std::lower_bound(Keywords.begin(), Keywords.end(), word,
-                                     [](const Entry &e, std::string_view w) { return e.word < w; });
-    return it != Keywords.end() && it->word == word ? it->kw : Kw::Unknown;
-}
-
-// Single characters that control words stand for.
-char16_t symbolFor(Kw kw)
-{
-    switch (kw) {
-    case Kw::EmDash: return 0x2014;
-    case Kw::EnDash: return 0x2013;
-    case Kw::EmSpace: return 0x2003;
-    case Kw::EnSpace: return 0x2002;
-    case Kw::QmSpace: return 0x2005;
-    case Kw::Bullet: return 0x2022;
-    case Kw::LQuote: return 0x2018;
-    case Kw::RQuote: return 0x2019;
-    case Kw::LDblQuote: return 0x201C;
-    case Kw::RDblQuote: return 0x201D;
-    case Kw::Zwj: return 0x200D;
-    case Kw::Zwnj: return 0x200C;
-    case Kw::Zwbo: return 0x200B;
-    case Kw::Zwnbo: return 0x2060;
-    case Kw::LtrMark: return 0x200E;
-    case Kw::RtlMark: return 0x200F;
-    case Kw::Tab: return u'\t';
-    case Kw::Line: return QChar::LineSeparator;
-    default: return 0;
-    }
-}
+using Kw = RtfKeyword;
 
 enum class Dest : std::uint8_t { Text, FontTable, ColourTable, Skip };
-enum class Align : std::uint8_t { Default, Left, Centre, Right, Justify };
-enum class VAlign : std::uint8_t { Normal, Super, Sub };
-
-struct CharProps {
-    int font = -1;          // -1: the document's default font
-    int halfPoints = 0;     // 0: the size of the QTextDocument's default font
-    int colour = -1;        // index into the colour table; -1: the default colour
-    int background = -1;
-    bool bold = false;
-    bool italic = false;
-    bool strike = false;
-    bool hidden = false;
-    bool caps = false;
-    bool smallCaps = false;
-    QTextCharFormat::UnderlineStyle underline = QTextCharFormat::NoUnderline;
-    VAlign vertical = VAlign::Normal;
-    bool operator==(const CharProps &) const = default;
-};
-
-struct ParaProps {
-    Align align = Align::Default;
-    bool rightToLeft = false;
-    int left = 0;           // twips
-    int right = 0;
-    int first = 0;
-    int before = 0;
-    int after = 0;
-    bool operator==(const ParaProps &) const = default;
-};
 
 // What a group saves and its closing brace restores.
 struct GroupState {
-    CharProps ch;
-    ParaProps para;
+    RtfCharProps ch;
+    RtfParaProps para;
     Dest dest = Dest::Text;
     int unicodeSkip = 1;    // \ucN
 };
-
-struct FontEntry {
-    QString name;
-    bool nameDone = false;
-    int codePage = 0;       // 0: the document's
-    QFont::StyleHint hint = QFont::AnyStyle;
-};
-
-struct ColourEntry {
-    bool isAuto = true;
-    QColor colour;
-};
-
-// Spaces where a line may break.
-bool isBreakOpportunity(char16_t c)
-{
-    return c == u' ' || c == u'\t' || c == QChar::LineSeparator || c == 0x200B || c == 0x3000
-           || (c >= 0x2000 && c <= 0x200A && c != 0x2007);
-}
 
 int clamp(int value, int low, int high)
 {
     return std::clamp(value, low, high);
 }
 
-enum Problem : unsigned {
-    InputTooLong = 1u << 0,
-    TooDeep = 1u << 1,
-    TooSlow = 1u << 2,
-    TooManyParagraphs = 1u << 3,
-    TooManyRuns = 1u << 4,
-    Unbalanced = 1u << 5,
-    TooTall = 1u << 6,
-};
-
 class Reader {
 public:
     // inputCut: the caller already left out input beyond the limit.
     Reader(QTextDocument &document, const RtfLimits &limits, bool rawBytes, bool inputCut)
-        : m_document(document), m_limits(limits), m_rawBytes(rawBytes), m_problems(inputCut ? unsigned(InputTooLong) : 0u) {}
+        : m_limits(limits), m_rawBytes(rawBytes), m_builder(document, limits, m_tables),
+          m_problems(inputCut ? unsigned(InputTooLong) : 0u) {}
 
     RtfReadResult readRtf(QStringView input);
     RtfReadResult readPlain(QStringView input);
 
 private:
-    QTextDocument &m_document;
     const RtfLimits &m_limits;
     const bool m_rawBytes;          // characters U+0080..U+00FF are code-page bytes
-    QTextCursor m_cursor;
+    RtfTables m_tables;             // declared before the builder, which formats by them
+    RtfDocumentBuilder m_builder;
 
     GroupState m_state;
     std::vector<GroupState> m_stack;
@@ -243,10 +68,7 @@ private:
     int m_skip = 0;                 // fallback characters of a \uN still to skip
 
     int m_docCodePage = 1252;
-    int m_defaultFont = -1;
-    QHash<int, FontEntry> m_fonts;
     int m_fontBeingDefined = -1;
-    std::vector<ColourEntry> m_colours;
     int m_red = 0, m_green = 0, m_blue = 0;
     bool m_colourGiven = false;
 
@@ -254,27 +76,12 @@ private:
     QByteArray m_bytes;             // \'hh bytes not yet decoded
     int m_bytesCodePage = 0;
 
-    QString m_run;                  // text not yet inserted, all in m_runProps
-    CharProps m_runProps;
-    ParaProps m_lastPara;           // paragraph properties of the latest text
-    bool m_pendingBreak = false;    // a paragraph ended; its successor starts with the next text
-    int m_paragraphs = 0;
-    int m_runs = 0;
-    int m_unbroken = 0;             // characters since the last break opportunity
-    qreal m_height = 0;             // estimate from above of the laid-out height, in pixels
-    qreal m_defaultFontPixels = 16; // the size of text without \fs
+    unsigned m_problems = 0;        // the reader's own; the builder keeps its limits
+    bool m_stopped = false;         // out of time
 
-    bool m_haveCachedFormat = false;
-    CharProps m_cachedProps;
-    QTextCharFormat m_cachedFormat;
-
-    unsigned m_problems = 0;
-    bool m_stopped = false;
-
+    bool stopped() const { return m_stopped || m_builder.stopped(); }
     void cutToLimit(QStringView &input);
-    void begin();
     RtfReadResult finish(bool wasRtf);
-    void stop(Problem why);
 
     void openGroup();
     bool closeGroup();
@@ -286,18 +93,9 @@ private:
 
     void put(QStringView text);
     void putCodePoint(int codePoint);
-    void bodyText(QStringView text);
-    void appendRun(QStringView text);
     void flushBytes();
-    void flushRun();
-    void paragraph();
-    void startPendingParagraph();
-    qreal lineHeight(const CharProps &props) const;
-    bool makeRoom(qreal height);
 
     int codePage() const;
-    QTextCharFormat charFormat(const CharProps &props);
-    QTextBlockFormat blockFormat(const ParaProps &props) const;
 };
 
 void Reader::cutToLimit(QStringView &input)
@@ -309,31 +107,11 @@ void Reader::cutToLimit(QStringView &input)
     }
 }
 
-void Reader::begin()
-{
-    const QFont font = m_document.defaultFont();
-    if (font.pixelSize() > 0)
-        m_defaultFontPixels = font.pixelSize();
-    else if (font.pointSizeF() > 0)
-        m_defaultFontPixels = font.pointSizeF() * PixelsPerPoint;
-    m_document.clear();
-    m_cursor = QTextCursor(&m_document);
-    m_cursor.beginEditBlock();
-}
-
-void Reader::stop(Problem why)
-{
-    m_problems |= why;
-    m_stopped = true;
-}
-
 RtfReadResult Reader::finish(bool wasRtf)
 {
     flushBytes();
-    flushRun();
-    if (!m_pendingBreak)
-        m_cursor.setBlockFormat(blockFormat(m_lastPara));
-    m_cursor.endEditBlock();
+    m_builder.end();
+    m_problems |= m_builder.problems();
 
     RtfReadResult result;
     result.wasRtf = wasRtf;
@@ -369,21 +147,21 @@ RtfReadResult Reader::finish(bool wasRtf)
 RtfReadResult Reader::readPlain(QStringView input)
 {
     cutToLimit(input);
-    begin();
+    m_builder.begin();
     // Lines end in CR LF, LF or a lone CR; each becomes one paragraph.
     qsizetype start = 0;
-    for (qsizetype i = 0; i <= input.size() && !m_stopped; ++i) {
+    for (qsizetype i = 0; i <= input.size() && !stopped(); ++i) {
         const bool end = i == input.size();
         const char16_t c = end ? 0 : input[i].unicode();
         if (!end && c != u'\n' && c != u'\r')
             continue;
-        bodyText(input.sliced(start, i - start));
+        m_builder.text(input.sliced(start, i - start), m_state.ch, m_state.para);
         if (end)
             break;
         if (c == u'\r' && i + 1 < input.size() && input[i + 1] == u'\n')
             ++i;
         start = i + 1;
-        paragraph();
+        m_builder.paragraph(m_state.ch, m_state.para);
     }
     // A final line break ends the last line; it does not start an empty one.
     return finish(false);
@@ -392,18 +170,19 @@ RtfReadResult Reader::readPlain(QStringView input)
 RtfReadResult Reader::readRtf(QStringView input)
 {
     cutToLimit(input);
-    begin();
+    m_builder.begin();
     m_stack.reserve(std::min<std::size_t>(std::max(m_limits.maxDepth, 1), 64));
 
     QElapsedTimer clock;
     clock.start();
     RtfTokenizer tokenizer(input);
     bool started = false;
-    for (int tokens = 0; !m_stopped; ++tokens) {
+    for (int tokens = 0; !stopped(); ++tokens) {
         if (tokens == TokensPerClockCheck) {
             tokens = 0;
             if (m_limits.maxMilliseconds > 0 && clock.elapsed() > m_limits.maxMilliseconds) {
-                stop(TooSlow);
+                m_problems |= TooSlow;
+                m_stopped = true;
                 break;
             }
         }
@@ -484,7 +263,7 @@ bool Reader::closeGroup()
 
 void Reader::word(const RtfTokenizer::Token &token, RtfTokenizer &tokenizer)
 {
-    const Kw kw = lookup(token.word());
+    const Kw kw = lookupKeyword(token.word());
     if (kw == Kw::Bin) {
         // Binary data is skipped wherever it is, even as a \uN fallback, or its bytes would
         // be read as RTF.
@@ -541,7 +320,7 @@ void Reader::word(const RtfTokenizer::Token &token, RtfTokenizer &tokenizer)
         return;
     case Kw::Deff:
         if (has)
-            m_defaultFont = std::max(param, 0);
+            m_tables.defaultFont = std::max(param, 0);
         return;
     case Kw::Uc:
         m_state.unicodeSkip = has ? clamp(param, 0, MaxUnicodeSkip) : 1;
@@ -559,13 +338,13 @@ void Reader::word(const RtfTokenizer::Token &token, RtfTokenizer &tokenizer)
     }
 
     if (m_state.dest == Dest::FontTable) {
-        FontEntry *font = m_fontBeingDefined >= 0 ? &m_fonts[m_fontBeingDefined] : nullptr;
+        RtfFont *font = m_fontBeingDefined >= 0 ? &m_tables.fonts[m_fontBeingDefined] : nullptr;
         switch (kw) {
         case Kw::Font:
             m_fontBeingDefined = -1;
-            if (has && param >= 0 && (m_fonts.size() < MaxFonts || m_fonts.contains(param))) {
+            if (has && param >= 0 && (m_tables.fonts.size() < MaxFonts || m_tables.fonts.contains(param))) {
                 m_fontBeingDefined = param;
-                m_fonts[param] = FontEntry{};
+                m_tables.fonts[param] = RtfFont{};
             }
             return;
         case Kw::FontCharset:
@@ -598,13 +377,13 @@ void Reader::word(const RtfTokenizer::Token &token, RtfTokenizer &tokenizer)
 
 void Reader::textWord(Kw kw, bool has, int param)
 {
-    CharProps &ch = m_state.ch;
-    ParaProps &para = m_state.para;
+    RtfCharProps &ch = m_state.ch;
+    RtfParaProps &para = m_state.para;
     // Toggles: no parameter or a non-zero one switches on, 0 switches off.
     const bool on = !has || param != 0;
     const int twips = clamp(param, -MaxTwips, MaxTwips);
     switch (kw) {
-    case Kw::Plain: ch = CharProps{}; return;
+    case Kw::Plain: ch = RtfCharProps{}; return;
     case Kw::Bold: ch.bold = on; return;
     case Kw::Italic: ch.italic = on; return;
     case Kw::Strike:
@@ -617,19 +396,19 @@ void Reader::textWord(Kw kw, bool has, int param)
     case Kw::UnderlineDashed: ch.underline = on ? QTextCharFormat::DashUnderline : QTextCharFormat::NoUnderline; return;
     case Kw::UnderlineWave: ch.underline = on ? QTextCharFormat::WaveUnderline : QTextCharFormat::NoUnderline; return;
     case Kw::UnderlineNone: ch.underline = QTextCharFormat::NoUnderline; return;
-    case Kw::Super: ch.vertical = VAlign::Super; return;
-    case Kw::Sub: ch.vertical = VAlign::Sub; return;
-    case Kw::NoSuperSub: ch.vertical = VAlign::Normal; return;
+    case Kw::Super: ch.vertical = RtfVerticalAlign::Super; return;
+    case Kw::Sub: ch.vertical = RtfVerticalAlign::Sub; return;
+    case Kw::NoSuperSub: ch.vertical = RtfVerticalAlign::Normal; return;
     case Kw::FontSize: ch.halfPoints = has && param > 0 ? std::min(param, MaxHalfPoints) : DefaultHalfPoints; return;
     case Kw::Font: ch.font = has && param >= 0 ? param : -1; return;
     case Kw::Foreground: ch.colour = has ? clamp(param, 0, MaxColours) : -1; return;
     case Kw::Background: ch.background = has ? clamp(param, 0, MaxColours) : -1; return;
 
-    case Kw::Pard: para = ParaProps{}; return;
-    case Kw::AlignLeft: para.align = Align::Left; return;
-    case Kw::AlignCentre: para.align = Align::Centre; return;
-    case Kw::AlignRight: para.align = Align::Right; return;
-    case Kw::AlignJustify: para.align = Align::Justify; return;
+    case Kw::Pard: para = RtfParaProps{}; return;
+    case Kw::AlignLeft: para.align = RtfAlign::Left; return;
+    case Kw::AlignCentre: para.align = RtfAlign::Centre; return;
+    case Kw::AlignRight: para.align = RtfAlign::Right; return;
+    case Kw::AlignJustify: para.align = RtfAlign::Justify; return;
     case Kw::LeftIndent: para.left = std::max(twips, 0); return;
     case Kw::RightIndent: para.right = std::max(twips, 0); return;
     case Kw::FirstIndent: para.first = twips; return;
@@ -640,10 +419,10 @@ void Reader::textWord(Kw kw, bool has, int param)
 
     case Kw::Par:
         if (m_state.dest == Dest::Text)
-            paragraph();
+            m_builder.paragraph(m_state.ch, m_state.para);
         return;
     default:
-        if (const char16_t c = symbolFor(kw))
+        if (const char16_t c = keywordSymbol(kw))
             put(QStringView(&c, 1));
         return;
     }
@@ -663,7 +442,7 @@ void Reader::symbol(char16_t c)
     case u'\n': case u'\r':
         // A backslash before a line end is a paragraph mark.
         if (m_state.dest == Dest::Text)
-            paragraph();
+            m_builder.paragraph(m_state.ch, m_state.para);
         return;
     default: return;
     }
@@ -748,12 +527,12 @@ void Reader::put(QStringView text)
     flushBytes();  // bytes that came first go first
     switch (m_state.dest) {
     case Dest::Text:
-        bodyText(text);
+        m_builder.text(text, m_state.ch, m_state.para);
         return;
     case Dest::FontTable: {
         if (m_fontBeingDefined < 0)
             return;
-        FontEntry &font = m_fonts[m_fontBeingDefined];
+        RtfFont &font = m_tables.fonts[m_fontBeingDefined];
         for (const QChar c : text) {
             if (font.nameDone)
                 return;
@@ -769,9 +548,9 @@ void Reader::put(QStringView text)
             if (c != u';')
                 continue;
             // "\red0\green0\blue0;" is black; a bare ";" leaves the colour to the reader.
-            if (m_colours.size() < MaxColours)
-                m_colours.push_back(m_colourGiven ? ColourEntry{false, QColor(m_red, m_green, m_blue)}
-                                                  : ColourEntry{});
+            if (m_tables.colours.size() < MaxColours)
+                m_tables.colours.push_back(m_colourGiven ? RtfColour{false, QColor(m_red, m_green, m_blue)}
+                                                         : RtfColour{});
             m_red = m_green = m_blue = 0;
             m_colourGiven = false;
         }
@@ -781,222 +560,15 @@ void Reader::put(QStringView text)
     }
 }
 
-// Text of the document itself: characters that would mean something to QTextDocument other
-// than text are replaced or dropped here.
-void Reader::bodyText(QStringView text)
-{
-    static constexpr char16_t ZeroWidthSpace = 0x200B;
-    const int maxUnbroken = m_limits.maxUnbrokenChars > 0 ? m_limits.maxUnbrokenChars : INT_MAX;
-    qsizetype start = 0;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const char16_t c = text[i].unicode();
-        const bool control = c < 0x20 && c != u'\t';
-        const bool paragraphSeparator = c == QChar::ParagraphSeparator;
-        // U+FDD0..U+FDEF mark frame boundaries inside QTextDocument, U+FFFC stands for an
-        // embedded object; from the data they can only be noise.
-        const bool reserved = c >= 0xFDD0 && ((c <= 0xFDEF) || c == QChar::ObjectReplacementCharacter
-                                              || c == 0xFFFE || c == 0xFFFF);
-        if (!control && !paragraphSeparator && !reserved) {
-            if (isBreakOpportunity(c)) {
-                m_unbroken = 0;
-            } else if (++m_unbroken >= maxUnbroken) {
-                appendRun(text.sliced(start, i + 1 - start));
-                appendRun(QStringView(&ZeroWidthSpace, 1));
-                m_unbroken = 0;
-                start = i + 1;
-            }
-            continue;
-        }
-        appendRun(text.sliced(start, i - start));
-        if (paragraphSeparator) {
-            paragraph();
-        } else if (reserved) {
-            const char16_t replacement = QChar::ReplacementCharacter;
-            appendRun(QStringView(&replacement, 1));
-            ++m_unbroken;
-        }
-        start = i + 1;
-    }
-    appendRun(text.sliced(start));
-}
-
-void Reader::appendRun(QStringView text)
-{
-    if (text.isEmpty() || m_stopped || m_state.ch.hidden)
-        return;
-    startPendingParagraph();
-    if (m_stopped)
-        return;
-    // Every character may end up on a line of its own (a narrow window, a huge font).
-    const qreal perCharacter = lineHeight(m_state.ch);
-    if (!makeRoom(text.size() * perCharacter)) {
-        const qreal room = qreal(m_limits.maxLayoutHeight) - m_height;
-        text = text.first(std::clamp<qsizetype>(qsizetype(room / perCharacter), 0, text.size()));
-        m_height += text.size() * perCharacter;
-        stop(TooTall);
-        if (text.isEmpty())
-            return;
-    }
-    if (!m_run.isEmpty() && !(m_runProps == m_state.ch))
-        flushRun();
-    m_runProps = m_state.ch;
-    m_lastPara = m_state.para;
-    m_run.append(text);
-}
-
-void Reader::flushRun()
-{
-    if (m_run.isEmpty())
-        return;
-    if (m_runs >= m_limits.maxRuns) {
-        stop(TooManyRuns);
-        m_run.clear();
-        return;
-    }
-    ++m_runs;
-    // A surrogate without its partner (a \uN pair split by a format change, or a cut input)
-    // becomes a replacement character.
-    const qsizetype n = m_run.size();
-    for (qsizetype i = 0; i < n; ++i) {
-        const QChar c = m_run[i];
-        if (c.isHighSurrogate() && i + 1 < n && m_run[i + 1].isLowSurrogate())
-            ++i;
-        else if (c.isSurrogate())
-            m_run[i] = QChar::ReplacementCharacter;
-    }
-    m_cursor.insertText(m_run, charFormat(m_runProps));
-    m_run.resize(0);
-}
-
-void Reader::paragraph()
-{
-    m_unbroken = 0;
-    flushRun();
-    startPendingParagraph();
-    if (m_stopped)
-        return;
-    // The paragraph's own line (an empty paragraph is as tall as its font) and its spacing.
-    const ParaProps &para = m_state.para;
-    if (!makeRoom(lineHeight(m_state.ch) + (para.before + para.after) / TwipsPerPixel)) {
-        stop(TooTall);
-        return;
-    }
-    m_cursor.setBlockFormat(blockFormat(m_state.para));
-    m_pendingBreak = true;
-}
-
-// A paragraph mark ends a paragraph; the next one is opened only when something follows, so
-// that the customary final \par leaves no empty paragraph behind.
-void Reader::startPendingParagraph()
-{
-    if (!m_pendingBreak)
-        return;
-    m_pendingBreak = false;
-    if (m_paragraphs >= m_limits.maxParagraphs) {
-        stop(TooManyParagraphs);
-        m_pendingBreak = true;
-        return;
-    }
-    ++m_paragraphs;
-    m_cursor.insertBlock();
-}
-
-qreal Reader::lineHeight(const CharProps &props) const
-{
-    const qreal fontPixels = props.halfPoints > 0 ? props.halfPoints / 2.0 * PixelsPerPoint : m_defaultFontPixels;
-    return LineHeightPerFontPixel * fontPixels + 1;
-}
-
-// Adds height to the estimate; false, with nothing added, when it would pass the limit.
-bool Reader::makeRoom(qreal height)
-{
-    if (m_limits.maxLayoutHeight > 0 && m_height + height > m_limits.maxLayoutHeight)
-        return false;
-    m_height += height;
-    return true;
-}
-
 int Reader::codePage() const
 {
     const int index = m_state.dest == Dest::FontTable ? m_fontBeingDefined
                       : m_state.ch.font >= 0          ? m_state.ch.font
-                                                      : m_defaultFont;
-    const auto it = m_fonts.constFind(index);
-    if (it != m_fonts.constEnd() && it->codePage != 0)
+                                                      : m_tables.defaultFont;
+    const auto it = m_tables.fonts.constFind(index);
+    if (it != m_tables.fonts.constEnd() && it->codePage != 0)
         return it->codePage;
     return m_docCodePage;
-}
-
-QTextCharFormat Reader::charFormat(const CharProps &props)
-{
-    if (m_haveCachedFormat && props == m_cachedProps)
-        return m_cachedFormat;
-    QTextCharFormat format;
-    const auto font = m_fonts.constFind(props.font >= 0 ? props.font : m_defaultFont);
-    if (font != m_fonts.constEnd()) {
-        const QString name = font->name.trimmed();
-        if (!name.isEmpty())
-            format.setFontFamilies({name});
-        if (font->hint != QFont::AnyStyle)
-            format.setFontStyleHint(font->hint);
-    }
-    if (props.halfPoints > 0)
-        format.setFontPointSize(props.halfPoints / 2.0);
-    if (props.bold)
-        format.setFontWeight(QFont::Bold);
-    if (props.italic)
-        format.setFontItalic(true);
-    if (props.underline != QTextCharFormat::NoUnderline)
-        format.setUnderlineStyle(props.underline);
-    if (props.strike)
-        format.setFontStrikeOut(true);
-    if (props.caps)
-        format.setFontCapitalization(QFont::AllUppercase);
-    else if (props.smallCaps)
-        format.setFontCapitalization(QFont::SmallCaps);
-    if (props.vertical == VAlign::Super)
-        format.setVerticalAlignment(QTextCharFormat::AlignSuperScript);
-    else if (props.vertical == VAlign::Sub)
-        format.setVerticalAlignment(QTextCharFormat::AlignSubScript);
-    const auto colour = [this](int index) -> const ColourEntry * {
-        return index >= 0 && std::size_t(index) < m_colours.size() && !m_colours[index].isAuto
-                   ? &m_colours[index] : nullptr;
-    };
-    if (const ColourEntry *c = colour(props.colour))
-        format.setForeground(c->colour);
-    if (const ColourEntry *c = colour(props.background))
-        format.setBackground(c->colour);
-
-    m_cachedProps = props;
-    m_cachedFormat = format;
-    m_haveCachedFormat = true;
-    return format;
-}
-
-QTextBlockFormat Reader::blockFormat(const ParaProps &props) const
-{
-    QTextBlockFormat format;
-    switch (props.align) {
-    case Align::Default: break;
-    case Align::Left: format.setAlignment(Qt::AlignLeft); break;
-    case Align::Centre: format.setAlignment(Qt::AlignHCenter); break;
-    case Align::Right: format.setAlignment(Qt::AlignRight); break;
-    case Align::Justify: format.setAlignment(Qt::AlignJustify); break;
-    }
-    if (props.rightToLeft)
-        format.setLayoutDirection(Qt::RightToLeft);
-    if (props.left)
-        format.setLeftMargin(props.left / TwipsPerPixel);
-    if (props.right)
-        format.setRightMargin(props.right / TwipsPerPixel);
-    // A hanging indent may reach back to the page margin, not beyond it.
-    if (const int first = std::max(props.first, -props.left))
-        format.setTextIndent(first / TwipsPerPixel);
-    if (props.before)
-        format.setTopMargin(props.before / TwipsPerPixel);
-    if (props.after)
-        format.setBottomMargin(props.after / TwipsPerPixel);
-    return format;
 }
 
 qsizetype rtfStart(QStringView text)
