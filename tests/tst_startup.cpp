@@ -1,9 +1,9 @@
 // Start-up, the stored variant, today's row and the last row, damaged calendars, and the ways
 // it ends.
 #include "controls/CimpData.h"
-#include "data/CalendarVariant.h"
-#include "controls/CimpData.h"
 #include "controls/VisualControl.h"
+#include "core/ErrorTrap.h"
+#include "data/CalendarVariant.h"
 #include "support/AccessCalendar.h"
 #include "support/ShellHarness.h"
 #include "windows/Form2.h"
@@ -46,6 +46,7 @@ private slots:
     void mainWindowIsLoadedHiddenBeforeTheIconIsAdded();
     void exitRemovesTheIconBeforeTheProcessEnds();
     void databaseFileIsNeverWritten();
+    void trapReportsOrLogsAndGoesOn();
     void accessCalendarStartsLikeTheSqliteOne_data();
     void accessCalendarStartsLikeTheSqliteOne();
 };
@@ -362,6 +363,28 @@ void TestStartup::databaseFileIsNeverWritten()
     QCOMPARE(fileHash(h.databasePath()), before);
     QCOMPARE(QFileInfo(h.databasePath()).lastModified(), modified);
     QCOMPARE(QDir(h.folder.path()).entryList(QDir::Files), QStringList{CalendarFileName}); // no journal left
+}
+
+// A failing step is shown and the handler goes on; the quiet trap of the sizing handlers logs
+// instead of showing, so that no failure disappears; a report without a failure is shown alike.
+void TestStartup::trapReportsOrLogsAndGoesOn()
+{
+    FakePlatform platform;
+    const auto fail = [] { throw std::runtime_error("The step failed."); };
+    int stepsRun = 0;
+
+    ErrorTrap trap(platform);
+    QVERIFY(!trap(fail));
+    QVERIFY(trap([&] { ++stepsRun; }));
+    trap.report(QStringLiteral("Something is wrong."));
+    QCOMPARE(platform.messages, (QStringList{"The step failed.", "Something is wrong."}));
+
+    ErrorTrap quiet(platform, ErrorTrap::Quiet);
+    QTest::ignoreMessage(QtWarningMsg, "The step failed.");
+    QVERIFY(!quiet(fail));
+    QVERIFY(quiet([&] { ++stepsRun; }));
+    QCOMPARE(platform.messages.size(), 2);
+    QCOMPARE(stepsRun, 2);
 }
 
 QTEST_MAIN(TestStartup)

@@ -157,7 +157,7 @@ void frmShell::findLastAndTodayRows()
         });
         m.reportDamage(damage);
         if (!misnumbered.isEmpty())
-            m_platform.messageBox(misnumbered);
+            trap.report(misnumbered);
         if (rows == 0)
             throw DataError(QStringLiteral("No current record: the table %1 is empty.").arg(CalendarSchema::TableName));
         m.LastRowId = toRowNumber(rows);

@@ -2,7 +2,7 @@
 
 #include <QPixmap>
 
-// The artwork lives in the static program library, where the linker would drop its
+// The icon files live in the static artwork library, where the linker would drop their
 // registration unless something refers to it.
 static void registerArtwork()
 {

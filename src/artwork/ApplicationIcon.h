@@ -4,8 +4,8 @@
 
 // The program's icon, an open missal: red page edges, a blue cross on the white page. A drawing
 // made for 16 x 16 pixels is used at that size, the scalable drawing at every other.
-class ApplicationIcon
-{
-public:
-    static QIcon icon();
-};
+namespace ApplicationIcon {
+
+QIcon icon();
+
+} // namespace ApplicationIcon

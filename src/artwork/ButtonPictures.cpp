@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <stdexcept>
 
+namespace ButtonPictures {
 namespace {
 
 // Entries of the desktop's 16-colour palette.
@@ -130,9 +131,13 @@ void drawPrint(QPainter &p, bool hover)
     hLine(p, 1, 14, 10, Black);
 }
 
+// The five pictures, each drawn in its normal or its hover look.
+using Drawing = void (*)(QPainter &, bool hover);
+constexpr Drawing Drawings[] = {drawComment, drawSearch, drawHelp, drawClose, drawPrint};
+
 } // namespace
 
-QSize ButtonPictures::size(int index)
+QSize size(int index)
 {
     if (index < 1 || index > Count)
         throw std::range_error(
@@ -143,30 +148,16 @@ QSize ButtonPictures::size(int index)
     return Sizes[(index - 1) / 2];
 }
 
-QPixmap ButtonPictures::picture(int index)
+QPixmap picture(int index)
 {
     const QSize pictureSize = size(index);
     QImage image(pictureSize, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QPainter painter(&image);
     const bool hover = index % 2 == 0;
-    switch ((index - 1) / 2) {
-    case 0:
-        drawComment(painter, hover);
-        break;
-    case 1:
-        drawSearch(painter, hover);
-        break;
-    case 2:
-        drawHelp(painter, hover);
-        break;
-    case 3:
-        drawClose(painter, hover);
-        break;
-    default:
-        drawPrint(painter, hover);
-        break;
-    }
+    Drawings[(index - 1) / 2](painter, hover);
     painter.end();
     return QPixmap::fromImage(image);
 }
+
+} // namespace ButtonPictures

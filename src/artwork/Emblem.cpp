@@ -41,6 +41,20 @@ QColor mix(const QColor &a, const QColor &b, double t)
                             float(a.blueF() + (b.blueF() - a.blueF()) * t));
 }
 
+// One page of the open book, to the left (side -1) or to the right (+1) of the spine.
+QPainterPath page(double side)
+{
+    constexpr double Spine = 24;
+    const auto x = [side](double fromSpine) { return Spine + side * fromSpine; };
+    QPainterPath path;
+    path.moveTo(Spine, 19);
+    path.cubicTo(x(4), 16.5, x(9), 16.5, x(12), 18);
+    path.lineTo(x(12), 32);
+    path.cubicTo(x(9), 30.5, x(4), 30.5, Spine, 33);
+    path.closeSubpath();
+    return path;
+}
+
 QPixmap draw(int number)
 {
     const qreal ratio = qApp ? qApp->devicePixelRatio() : 1.0;
@@ -74,22 +88,10 @@ QPixmap draw(int number)
     }
 
     // The open book: two pages meeting at the spine.
-    QPainterPath left;
-    left.moveTo(24, 19);
-    left.cubicTo(20, 16.5, 15, 16.5, 12, 18);
-    left.lineTo(12, 32);
-    left.cubicTo(15, 30.5, 20, 30.5, 24, 33);
-    left.closeSubpath();
-    QPainterPath right;
-    right.moveTo(24, 19);
-    right.cubicTo(28, 16.5, 33, 16.5, 36, 18);
-    right.lineTo(36, 32);
-    right.cubicTo(33, 30.5, 28, 30.5, 24, 33);
-    right.closeSubpath();
     p.setPen(QPen(PageEdge, 1.0));
     p.setBrush(Page);
-    p.drawPath(left);
-    p.drawPath(right);
+    p.drawPath(page(-1));
+    p.drawPath(page(+1));
 
     // The cross stands on the pages and glows a little with the light at the top of the ring.
     const double glow = 0.5 + 0.5 * std::cos(2 * M_PI * (number - 1) / FrameCount);

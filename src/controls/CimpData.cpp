@@ -4,6 +4,7 @@
 #include "core/Twips.h"
 #include "controls/InputCodes.h"
 #include "data/ColourCode.h"
+#include "controls/DesignFont.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -82,16 +83,6 @@ void dotsDown(QPainter &painter, int x, int y0, int y1)
         painter.fillRect(x, y, 1, std::min(DotOn, y1 - y), FrameColour);
 }
 
-QFont cellFont(const QStringList &families, QFont::StyleHint hint, int pixelSize)
-{
-    QFont font;
-    font.setFamilies(families);
-    font.setStyleHint(hint);
-    font.setPixelSize(pixelSize);
-    font.setBold(true);
-    return font;
-}
-
 } // namespace
 
 CimpData::CimpData(Platform &platform, QWidget *parent)
@@ -99,12 +90,10 @@ CimpData::CimpData(Platform &platform, QWidget *parent)
     , m_platform(platform)
     , m_timer(new QTimer(this))
     // Courier 9.75 pt and Arial 8.25 pt at 96 dots per inch.
-    , m_dateFont(cellFont({QStringLiteral("Courier New"), QStringLiteral("Courier"),
-                           QStringLiteral("Liberation Mono"), QStringLiteral("DejaVu Sans Mono")},
-                          QFont::TypeWriter, 13))
-    , m_textFont(cellFont({QStringLiteral("Arial"), QStringLiteral("Liberation Sans"),
-                           QStringLiteral("DejaVu Sans")},
-                          QFont::SansSerif, 11))
+    , m_dateFont(DesignFont::make({QStringLiteral("Courier New"), QStringLiteral("Courier"),
+                                   QStringLiteral("Liberation Mono"), QStringLiteral("DejaVu Sans Mono")},
+                                  QFont::TypeWriter, 13, true))
+    , m_textFont(DesignFont::sansSerif(QStringLiteral("Arial"), 11, true))
     , m_dateColour(palette().color(QPalette::WindowText))
     , m_insertColour(Black)
     , m_text3Colour(palette().color(QPalette::WindowText))
@@ -404,11 +393,7 @@ void CimpData::mouseReleaseEvent(QMouseEvent *event)
     if (event->button() != Qt::LeftButton || pressed == Area::None
         || areaAt(event->position()) != pressed)
         return;
-    ErrorTrap trap(m_platform);
-    // The texts are for reading only: a click on one leaves the keyboard with the cell.
-    if (pressed != Area::Surface)
-        trap([&] { setFocus(Qt::MouseFocusReason); });
-    trap([&] { emit Click(); });
+    clicked(pressed, &CimpData::Click);
 }
 
 void CimpData::mouseDoubleClickEvent(QMouseEvent *event)
@@ -418,10 +403,16 @@ void CimpData::mouseDoubleClickEvent(QMouseEvent *event)
     const Area area = areaAt(event->position());
     if (event->button() != Qt::LeftButton || area == Area::None)
         return;
+    clicked(area, &CimpData::DblClick);
+}
+
+// The texts are for reading only: a click on one leaves the keyboard with the cell.
+void CimpData::clicked(Area area, void (CimpData::*signal)())
+{
     ErrorTrap trap(m_platform);
     if (area != Area::Surface)
         trap([&] { setFocus(Qt::MouseFocusReason); });
-    trap([&] { emit DblClick(); });
+    trap([&] { emit(this->*signal)(); });
 }
 
 void CimpData::mouseMoveEvent(QMouseEvent *event)

@@ -75,6 +75,8 @@ private:
     enum class Area { None, Surface, Date, Celebration };
 
     Area areaAt(const QPointF &pos) const;
+    // Raises Click or DblClick for a click on an area.
+    void clicked(Area area, void (CimpData::*signal)());
     void handleKey(QKeyEvent &event);
     void setText2(const QString &text, const QList<QRgb> &colours);
     void recolourText2(int from, QRgb colour);

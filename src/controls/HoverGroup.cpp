@@ -1,13 +1,23 @@
 #include "controls/HoverGroup.h"
 
 #include "controls/MuvButtons.h"
+#include "core/Twips.h"
 
 #include <QEvent>
 #include <QWidget>
 
-HoverGroup::HoverGroup(QWidget *window) : QObject(window)
+HoverGroup::HoverGroup(QWidget *window) : QObject(window), m_window(window)
 {
     watch(window);
+}
+
+MuvButtons *HoverGroup::addButton(Platform &platform, const ButtonDesign &design)
+{
+    MuvButtons *button =
+        MuvButtons::create(platform, m_window, Twips::rect(design.left, design.top, design.width, design.height),
+                           QString::fromLatin1(design.label), design.normal, design.hover);
+    add(button);
+    return button;
 }
 
 void HoverGroup::add(MuvButtons *button)

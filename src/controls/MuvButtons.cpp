@@ -5,6 +5,7 @@
 #include "controls/ButtonLayout.h"
 #include "artwork/ButtonPictures.h"
 #include "controls/InputCodes.h"
+#include "controls/DesignFont.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -17,16 +18,12 @@ constexpr int DesignWidth = 2475;
 constexpr int DesignHeight = 375;
 constexpr int FrameInset = 10;
 
+// Times New Roman 9 points.
 QFont captionFont()
 {
-    // Times New Roman 9 pt at 96 dots per inch.
-    QFont font;
-    font.setFamilies({QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif"),
-                      QStringLiteral("DejaVu Serif")});
-    font.setStyleHint(QFont::Serif);
-    font.setPixelSize(12);
-    font.setBold(true);
-    return font;
+    return DesignFont::make(
+        {QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif"), QStringLiteral("DejaVu Serif")},
+        QFont::Serif, 12, true);
 }
 
 QSize twipsOf(QSizeF pixels)
@@ -185,6 +182,11 @@ QPointF MuvButtons::twipsWithin(Part part, const QPointF &pos) const
     return QPointF(Twips::toTwips(local.x()), Twips::toTwips(local.y()));
 }
 
+MuvButtons::MouseArgs MuvButtons::mouseArgs(const QMouseEvent &event, Part part, Qt::MouseButtons buttons) const
+{
+    return {InputCodes::buttons(buttons), InputCodes::shift(event.modifiers()), twipsWithin(part, event.position())};
+}
+
 void MuvButtons::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
@@ -214,12 +216,10 @@ void MuvButtons::mousePressEvent(QMouseEvent *event)
     m_pressed = partAt(event->position());
     if (m_pressed == Part::None)
         return;
-    const QPointF at = twipsWithin(m_pressed, event->position());
-    const int button = InputCodes::buttons(event->button());
-    const int shift = InputCodes::shift(event->modifiers());
+    const MouseArgs args = mouseArgs(*event, m_pressed, event->button());
     ErrorTrap trap(m_platform);
     trap([&] { Apasat(); });
-    trap([&] { emit MouseDown(button, shift, at.x(), at.y()); });
+    trap([&] { emit MouseDown(args.buttons, args.shift, args.at.x(), args.at.y()); });
 }
 
 void MuvButtons::mouseReleaseEvent(QMouseEvent *event)
@@ -229,12 +229,10 @@ void MuvButtons::mouseReleaseEvent(QMouseEvent *event)
     const Part part = doubleClick ? partAt(event->position()) : std::exchange(m_pressed, Part::None);
     if (part == Part::None)
         return;
-    const QPointF at = twipsWithin(part, event->position());
-    const int button = InputCodes::buttons(event->button());
-    const int shift = InputCodes::shift(event->modifiers());
+    const MouseArgs args = mouseArgs(*event, part, event->button());
     ErrorTrap trap(m_platform);
     trap([&] { Ridicat(); });
-    trap([&] { emit MouseUp(button, shift, at.x(), at.y()); });
+    trap([&] { emit MouseUp(args.buttons, args.shift, args.at.x(), args.at.y()); });
     if (doubleClick || event->button() != Qt::LeftButton || !rect().contains(event->position().toPoint()))
         return;
     trap([&] { Apasat(); });
@@ -251,12 +249,10 @@ void MuvButtons::mouseDoubleClickEvent(QMouseEvent *)
 void MuvButtons::mouseMoveEvent(QMouseEvent *event)
 {
     const Part part = partAt(event->position());
-    const QPointF at = twipsWithin(part == Part::None ? Part::Surface : part, event->position());
-    const int buttons = InputCodes::buttons(event->buttons());
-    const int shift = InputCodes::shift(event->modifiers());
+    const MouseArgs args = mouseArgs(*event, part == Part::None ? Part::Surface : part, event->buttons());
     MakeVizibil();
     ErrorTrap trap(m_platform);
-    trap([&] { emit MouseMove(buttons, shift, at.x(), at.y()); });
+    trap([&] { emit MouseMove(args.buttons, args.shift, args.at.x(), args.at.y()); });
 }
 
 MuvButtons *MuvButtons::create(Platform &platform, QWidget *parent, const QRect &geometry, const QString &label,

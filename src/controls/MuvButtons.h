@@ -78,6 +78,15 @@ private:
     QRectF partRect(Part part) const;
     Part partAt(const QPointF &pos) const;
     QPointF twipsWithin(Part part, const QPointF &pos) const;
+    // What the mouse signals carry: the buttons and shift keys as InputCodes numbers, and the
+    // place in the part, in twips.
+    struct MouseArgs
+    {
+        int buttons;
+        int shift;
+        QPointF at;
+    };
+    MouseArgs mouseArgs(const QMouseEvent &event, Part part, Qt::MouseButtons buttons) const;
 
     Platform &m_platform;
     QFont m_font;

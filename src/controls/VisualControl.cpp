@@ -175,7 +175,7 @@ void VisualControl::readTable()
     const GridRows::Pass pass = m_rows.read(*rs, m.CalendarVariant, held);
     m.reportDamage(pass.damage);
     if (const GridRows::BadColours &bad = pass.badColours; bad.count > 0)
-        m_platform.messageBox(QStringLiteral("The colour code \"%1\" of row %2%3 cannot be read: a code is a digit, or a "
+        ErrorTrap(m_platform).report(QStringLiteral("The colour code \"%1\" of row %2%3 cannot be read: a code is a digit, or a "
                                              "digit, \";\" and a digit. Those days are shown in black.")
                                   .arg(bad.first)
                                   .arg(bad.firstRow)

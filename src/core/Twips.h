@@ -35,4 +35,9 @@ constexpr QRect rect(int left, int top, int width, int height)
     return QRect(px(left), px(top), px(width), px(height));
 }
 
+constexpr QRect rect(const QRect &design)
+{
+    return rect(design.x(), design.y(), design.width(), design.height());
+}
+
 } // namespace Twips

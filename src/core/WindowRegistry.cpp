@@ -30,6 +30,20 @@ void WindowRegistry::present(QWidget &window)
     window.activateWindow();
 }
 
+void WindowRegistry::wire(QWidget *window, std::function<void()> activate, std::function<void()> deactivate)
+{
+    connect(this, &WindowRegistry::activated, window, [window, activate = std::move(activate)](QWidget *active) {
+        if (active == window)
+            activate();
+    });
+    if (deactivate) {
+        connect(this, &WindowRegistry::deactivated, window, [window, deactivate = std::move(deactivate)](QWidget *left) {
+            if (left == window)
+                deactivate();
+        });
+    }
+}
+
 void WindowRegistry::unload(std::type_index type)
 {
     const auto found = m_windows.find(type);

@@ -3,6 +3,7 @@
 #include <QObject>
 #include <QPointer>
 #include <QWidget>
+#include <functional>
 #include <map>
 #include <typeindex>
 
@@ -56,6 +57,15 @@ public:
 
     static void present(QWidget &window);
 
+    // Has a window hear of its turns: activate runs when it becomes the active program window,
+    // deactivate (if given) when another program window becomes active after it. The wiring
+    // ends with the window.
+    template <class W> void onActivation(W *window, void (W::*activate)(), void (W::*deactivate)() = nullptr)
+    {
+        wire(window, [window, activate] { (window->*activate)(); },
+             deactivate ? std::function<void()>([window, deactivate] { (window->*deactivate)(); }) : nullptr);
+    }
+
     // The program window that is active now, if any.
     QWidget *activeWindow() const { return m_activeHidden ? nullptr : m_active.data(); }
 
@@ -67,6 +77,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    void wire(QWidget *window, std::function<void()> activate, std::function<void()> deactivate);
     void unload(std::type_index type);
     void focusWindowChanged(QWindow *focus);
     void activate(QWidget *window);

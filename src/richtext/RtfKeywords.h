@@ -7,24 +7,25 @@ namespace richtext {
 
 // The control words the RTF reader acts on. Words it does not know are read and dropped;
 // "Ignorable" ones open a destination whose text is skipped.
-// clang-format off
 enum class RtfKeyword : std::uint8_t {
-    Unknown, Ignorable, Ansi, AnsiCpg, Bold, Bin,
-    Blue, Bullet, Caps, Background, Tab, Foreground,
-    ColourTable, FontCodePage, Deff, EmDash, EmSpace, EnDash,
-    EnSpace, Font, FontBidi, FontCharset, FontDecor, FirstIndent,
-    Field, FieldResult, FontModern, FontNil, FontTable, FontRoman,
-    FontSize, FontScript, FontSwiss, FontTech, Green, Italic,
-    LDblQuote, LeftIndent, Line, LQuote, LtrMark, LeftToRight,
-    Mac, Par, NoSuperSub, Pard, Pc, Pca,
-    Plain, AlignCentre, AlignJustify, AlignLeft, QmSpace, AlignRight,
-    RDblQuote, Red, RightIndent, RQuote, RtlMark, RightToLeft,
-    SpaceAfter, SpaceBefore, SmallCaps, Strike, StrikeDouble, Sub,
-    Super, U, Uc, Underline, UnderlineDotted, UnderlineDashed,
-    UnderlineNone, UnderlineWave, Hidden, Zwbo, Zwj, Zwnbo,
-    Zwnj,
+    Unknown,
+    // Destinations, and where their text goes.
+    Ignorable, FontTable, ColourTable, Field, FieldResult,
+    // Settings of the whole document.
+    Ansi, AnsiCpg, Mac, Pc, Pca, Deff, Uc, U, Bin,
+    // The font and colour tables.
+    Font, FontCharset, FontCodePage, FontRoman, FontSwiss, FontModern, FontScript, FontDecor, FontNil, FontTech,
+    FontBidi, Red, Green, Blue,
+    // Character formatting.
+    Plain, Bold, Italic, Strike, StrikeDouble, Hidden, Caps, SmallCaps, FontSize, Foreground, Background, Super, Sub,
+    NoSuperSub, Underline, UnderlineDotted, UnderlineDashed, UnderlineWave, UnderlineNone,
+    // Paragraph formatting.
+    Pard, Par, AlignLeft, AlignCentre, AlignRight, AlignJustify, LeftIndent, RightIndent, FirstIndent, SpaceBefore,
+    SpaceAfter, RightToLeft, LeftToRight,
+    // Single characters.
+    Tab, Line, EmDash, EnDash, EmSpace, EnSpace, QmSpace, Bullet, LQuote, RQuote, LDblQuote, RDblQuote, Zwj, Zwnj,
+    Zwbo, Zwnbo, LtrMark, RtlMark
 };
-// clang-format on
 
 // The keyword a control word names; Unknown for every other word.
 RtfKeyword lookupKeyword(std::string_view word);

@@ -116,26 +116,28 @@ RtfReadResult Reader::finish(bool wasRtf)
     RtfReadResult result;
     result.wasRtf = wasRtf;
     result.truncated = m_problems & (InputTooLong | TooSlow | TooManyParagraphs | TooManyRuns | TooTall);
+    // What the reader tells of each problem, in this order; %1 is the limit that was reached.
+    struct Note
+    {
+        RtfProblem problem;
+        const char *text;
+        qint64 limit;
+    };
+    const Note known[] = {
+        {InputTooLong, "the document is longer than %1 characters; only its beginning is shown", m_limits.maxInputChars},
+        {TooSlow, "reading took longer than %1 ms; only the beginning is shown", m_limits.maxMilliseconds},
+        {TooManyParagraphs, "the document has more than %1 paragraphs; only the first are shown", m_limits.maxParagraphs},
+        {TooManyRuns, "the document changes its formatting more than %1 times; only the beginning is shown",
+         m_limits.maxRuns},
+        {TooTall, "the document would stand too tall to be shown; only its beginning is shown", 0},
+        {TooDeep, "groups are nested deeper than %1; the inner ones were read as one", m_limits.maxDepth},
+        {Unbalanced, "the document ends inside an open group", 0},
+    };
     QStringList notes;
-    if (m_problems & InputTooLong)
-        notes << QStringLiteral("the document is longer than %1 characters; only its beginning is shown")
-                     .arg(m_limits.maxInputChars);
-    if (m_problems & TooSlow)
-        notes << QStringLiteral("reading took longer than %1 ms; only the beginning is shown")
-                     .arg(m_limits.maxMilliseconds);
-    if (m_problems & TooManyParagraphs)
-        notes << QStringLiteral("the document has more than %1 paragraphs; only the first are shown")
-                     .arg(m_limits.maxParagraphs);
-    if (m_problems & TooManyRuns)
-        notes << QStringLiteral("the document changes its formatting more than %1 times; only the beginning is shown")
-                     .arg(m_limits.maxRuns);
-    if (m_problems & TooTall)
-        notes << QStringLiteral("the document would stand too tall to be shown; only its beginning is shown");
-    if (m_problems & TooDeep)
-        notes << QStringLiteral("groups are nested deeper than %1; the inner ones were read as one")
-                     .arg(m_limits.maxDepth);
-    if (m_problems & Unbalanced)
-        notes << QStringLiteral("the document ends inside an open group");
+    for (const Note &note : known) {
+        if (m_problems & note.problem)
+            notes << QString::fromLatin1(note.text).replace(QLatin1String("%1"), QString::number(note.limit));
+    }
     if (!notes.isEmpty()) {
         result.warning = notes.join(QStringLiteral("; "));
         result.warning[0] = result.warning[0].toUpper();

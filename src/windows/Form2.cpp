@@ -5,19 +5,19 @@
 #include "core/Platform.h"
 #include "core/Twips.h"
 #include "artwork/ApplicationIcon.h"
+#include "controls/DesignFont.h"
 #include "controls/HoverGroup.h"
 #include "controls/MuvButtons.h"
 #include "controls/VisualControl.h"
 #include "data/CalendarVariant.h"
 #include "windows/Form3.h"
+#include "windows/WindowPlacement.h"
 #include "windows/frmSearch.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QScreen>
 
 namespace {
 
@@ -30,18 +30,29 @@ constexpr int FrameHeight = 360;
 constexpr int OuterWidth = ClientWidth + FrameWidth;    // 7170
 constexpr int OuterHeight = ClientHeight + FrameHeight; // 8385
 
+// The controls, 90 twips in from the left and the right edge: the buttons on top, the variant
+// box and the year line under them, the grid below.
+constexpr int Margin = 90;
+constexpr HoverGroup::ButtonDesign Buttons[] = {{"Comment", Margin, 75, 1650, 360, 1, 2},
+                                                {"Search", 1830, 75, 1650, 360, 3, 4},
+                                                {"Help", 3570, 75, 1650, 360, 5, 6},
+                                                {"Close", 5310, 75, 1650, 360, 7, 8}};
+constexpr QRect VariantBoxDesign(Margin, 510, 5100, 315);
+constexpr QRect YearLineDesign(5310, 510, 1650, 315);
+constexpr QRect GridDesign(Margin, 900, 6870, 7035);
+
+// Sized while redrawn: a smaller Close button follows the right edge of the original frame,
+// with room for itself and the margins, and each button it would cover hides.
+constexpr int SizingCloseRoom = 1651;
+constexpr QRect SizingClose(0, 72, 1561, 348); // its left edge follows the width
+// The Close button's left edges below which it covers Comment, Search and Help.
+constexpr int CommentCoveredBelow = 1741, SearchCoveredBelow = 3482, HelpCoveredBelow = 5224;
+// Sized at the end: the Close button and the year line share a right-hand column this wide.
+constexpr int RightColumnWidth = 1625;
+
 const QString UniversalCaption = QStringLiteral("The Universal Feastbook");
 const QString UsaCaption = QStringLiteral("The USA Feastbook");
 const QString YearCaptionPrefix = QStringLiteral("Current year is ");
-
-struct ButtonDesign
-{
-    const char *label;
-    int left;
-    int normal;
-    int hover;
-};
-constexpr ButtonDesign Buttons[] = {{"Comment", 90, 1, 2}, {"Search", 1830, 3, 4}, {"Help", 3570, 5, 6}, {"Close", 5310, 7, 8}};
 
 } // namespace
 
@@ -51,23 +62,17 @@ Form2::Form2(Module1 &module) : m(module)
     createControls();
     connectControls();
     resize(Twips::px(ClientWidth), Twips::px(ClientHeight));
-    if (const QScreen *screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    WindowPlacement::centreOnScreen(*this);
     Form_Load();
 }
 
 void Form2::createControls()
 {
-    Platform &platform = m.platform();
     Visual = new VisualControl(m, this);
-    Visual->setGeometry(Twips::rect(90, 900, 6870, 7035));
+    Visual->setGeometry(Twips::rect(GridDesign));
 
     m_hover = new HoverGroup(this);
-    for (size_t i = 0; i < std::size(Buttons); ++i) {
-        m_buttons[i] = MuvButtons::create(platform, this, Twips::rect(Buttons[i].left, 75, 1650, 360),
-                                          QString::fromLatin1(Buttons[i].label), Buttons[i].normal, Buttons[i].hover);
-        m_hover->add(m_buttons[i]);
-    }
+    m_buttons = m_hover->addButtons(m.platform(), Buttons);
     cmdComment = m_buttons[0];
     cmdSearch = m_buttons[1];
     cmdHelp = m_buttons[2];
@@ -81,19 +86,17 @@ void Form2::createControls()
     Combo1->installEventFilter(this);
     Combo1->lineEdit()->installEventFilter(this);
     Combo1->addItems({UsaCaption, UniversalCaption});
-    Combo1->setGeometry(Twips::rect(90, 510, 5100, 315));
+    Combo1->setGeometry(Twips::rect(VariantBoxDesign));
     Combo1->setAccessibleName(QStringLiteral("Calendar"));
 
     // The desktop's dialog font of the original is about 11 pixels high; the year line is
-    // sized for it.
-    QFont dialogFont(QStringLiteral("Liberation Sans")); // Arial's widths; DejaVu would not fit
-    dialogFont.setStyleHint(QFont::SansSerif);
-    dialogFont.setPixelSize(11);
+    // sized for it. Liberation Sans has Arial's widths; DejaVu would not fit.
+    const QFont dialogFont = DesignFont::make({QStringLiteral("Liberation Sans")}, QFont::SansSerif, 11, false);
     Combo1->setFont(dialogFont);
 
     Text1 = new QLineEdit(this);
     Text1->setFont(dialogFont);
-    Text1->setGeometry(Twips::rect(5310, 510, 1650, 315));
+    Text1->setGeometry(Twips::rect(YearLineDesign));
     Text1->setAccessibleName(QStringLiteral("Year of the selected day"));
     m_hover->watch(Text1);
 
@@ -125,10 +128,7 @@ void Form2::connectControls()
         trap([&] { m.platform().launchHelp(HelpWindowStyle::Minimized); });
     });
     connect(cmdClose, &MuvButtons::Click, this, &Form2::unloadSelf);
-    connect(&m.windows(), &WindowRegistry::activated, this, [this](QWidget *window) {
-        if (window == this)
-            Form_Activate();
-    });
+    m.windows().onActivation(this, &Form2::Form_Activate);
 }
 
 void Form2::Form_Load()
@@ -221,14 +221,15 @@ void Form2::resizeRedrawingContinuously()
     if (Twips::fromPixels(height()) + FrameHeight != OuterHeight)
         resize(width(), Twips::px(ClientHeight));
     const int clientWidth = Twips::fromPixels(width());
-    if (clientWidth - 1651 - 90 > 0) {
+    if (clientWidth - SizingCloseRoom - Margin > 0) {
         const int closeLeft = Twips::fromPixels(cmdClose->x());
-        cmdHelp->setVisible(closeLeft > 5224);
-        cmdSearch->setVisible(closeLeft > 3482);
-        cmdComment->setVisible(closeLeft > 1741);
-        cmdClose->setGeometry(Twips::rect(clientWidth + FrameWidth - 1651 - 180, 72, 1561, 348));
+        cmdHelp->setVisible(closeLeft > HelpCoveredBelow);
+        cmdSearch->setVisible(closeLeft > SearchCoveredBelow);
+        cmdComment->setVisible(closeLeft > CommentCoveredBelow);
+        const int newLeft = clientWidth + FrameWidth - SizingCloseRoom - 2 * Margin;
+        cmdClose->setGeometry(Twips::rect(SizingClose.translated(newLeft, 0)));
     }
-    Visual->resize(qMax(0, Twips::px(clientWidth - 180)), Visual->height());
+    Visual->resize(qMax(0, Twips::px(clientWidth - 2 * Margin)), Visual->height());
 }
 
 // One resize event at the end of a drag: keep the minimum width and the height, and follow the
@@ -240,10 +241,11 @@ void Form2::resizeAtTheEnd()
     if (Twips::fromPixels(height()) + FrameHeight != OuterHeight)
         resize(width(), Twips::px(ClientHeight));
     const int clientWidth = Twips::fromPixels(width());
-    cmdClose->move(Twips::px(clientWidth - 1625 - 90), cmdClose->y());
-    Text1->move(Twips::px(clientWidth - 1625 - 90), Text1->y());
-    Visual->resize(Twips::px(clientWidth - 180), Visual->height());
-    Combo1->resize(Twips::px(clientWidth - 1625 - 270), Combo1->height());
+    const int rightColumn = clientWidth - RightColumnWidth - Margin;
+    cmdClose->move(Twips::px(rightColumn), cmdClose->y());
+    Text1->move(Twips::px(rightColumn), Text1->y());
+    Visual->resize(Twips::px(clientWidth - 2 * Margin), Visual->height());
+    Combo1->resize(Twips::px(rightColumn - 2 * Margin), Combo1->height());
 }
 
 // Closing the window by its title bar unloads it like the Close button does.

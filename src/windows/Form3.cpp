@@ -13,15 +13,14 @@
 #include "richtext/CommentaryDocument.h"
 #include "artwork/CommentaryPicture.h"
 #include "windows/Form2.h"
+#include "windows/WindowPlacement.h"
 #include "windows/frmSearch.h"
 
 #include <QCloseEvent>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QPrinter>
-#include <QScreen>
 #include <QTextDocumentFragment>
 #include <QTextEdit>
 
@@ -43,12 +42,8 @@ constexpr int BevelGap = 10;
 const QColor ShadowColour(128, 128, 128);
 const QColor LightColour(227, 227, 227);
 
-struct ButtonDesign
-{
-    const char *label;
-    int left, top, height, normal, hover;
-};
-constexpr ButtonDesign Buttons[] = {{"Print", 270, 75, 345, 9, 10}, {"Help", 2430, 72, 348, 5, 6}, {"Close", 6024, 72, 348, 7, 8}};
+constexpr HoverGroup::ButtonDesign Buttons[] = {
+    {"Print", 270, 75, 1884, 345, 9, 10}, {"Help", 2430, 72, 1884, 348, 5, 6}, {"Close", 6024, 72, 1884, 348, 7, 8}};
 
 } // namespace
 
@@ -58,8 +53,7 @@ Form3::Form3(Module1 &module) : m(module)
     createControls();
     connectControls();
     resize(Twips::px(ClientWidth), Twips::px(ClientHeight));
-    if (const QScreen *screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    WindowPlacement::centreOnScreen(*this);
     ErrorTrap trap(m.platform());
     trap([&] { setWindowIcon(QIcon(MuvButtons::libraryPicture(1))); });
 }
@@ -85,12 +79,7 @@ void Form3::createControls()
     m_hover->watch(Picture1);
     m_hover->watch(List1);
     m_hover->watch(List1->viewport());
-    for (size_t i = 0; i < std::size(Buttons); ++i) {
-        m_buttons[i] = MuvButtons::create(m.platform(), this,
-                                          Twips::rect(Buttons[i].left, Buttons[i].top, 1884, Buttons[i].height),
-                                          QString::fromLatin1(Buttons[i].label), Buttons[i].normal, Buttons[i].hover);
-        m_hover->add(m_buttons[i]);
-    }
+    m_buttons = m_hover->addButtons(m.platform(), Buttons);
     cmdPrint = m_buttons[0];
     cmdHelp = m_buttons[1];
     cmdClose = m_buttons[2];
@@ -106,14 +95,7 @@ void Form3::connectControls()
         trap([&] { m.platform().launchHelp(HelpWindowStyle::Normal); });
     });
     connect(cmdClose, &MuvButtons::Click, this, [this] { m.windows().unload<Form3>(); });
-    connect(&m.windows(), &WindowRegistry::activated, this, [this](QWidget *window) {
-        if (window == this)
-            Form_Activate();
-    });
-    connect(&m.windows(), &WindowRegistry::deactivated, this, [this](QWidget *window) {
-        if (window == this)
-            Form_Deactivate();
-    });
+    m.windows().onActivation(this, &Form3::Form_Activate, &Form3::Form_Deactivate);
 }
 
 void Form3::setCommentary(const QString &stored)

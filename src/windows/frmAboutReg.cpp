@@ -5,13 +5,13 @@
 #include "core/Twips.h"
 #include "artwork/Emblem.h"
 #include "windows/frmAutori.h"
+#include "windows/WindowPlacement.h"
+#include "controls/DesignFont.h"
 
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
-#include <QScreen>
 
 namespace {
 
@@ -19,16 +19,6 @@ namespace {
 constexpr int ClientWidth = 5475;
 constexpr int ClientHeight = 4950;
 constexpr int TickMilliseconds = 300;
-
-QFont sansSerif(const QString &family, int pixelSize, bool bold)
-{
-    QFont font;
-    font.setFamilies({family, QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
-    font.setStyleHint(QFont::SansSerif);
-    font.setPixelSize(pixelSize);
-    font.setBold(bold);
-    return font;
-}
 
 // A centred label keeps its design centre; where the font that stands in for the designed one
 // is wider, it grows to both sides instead of cutting its text off.
@@ -47,8 +37,7 @@ frmAboutReg::frmAboutReg(Module1 &module) : m(module)
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
                    | Qt::MSWindowsFixedSizeDialogHint);
     setFixedSize(Twips::px(ClientWidth), Twips::px(ClientHeight));
-    if (const QScreen *screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    WindowPlacement::centreOnScreen(*this);
 
     ErrorTrap trap(m.platform());
     trap([&] {
@@ -65,12 +54,12 @@ frmAboutReg::frmAboutReg(Module1 &module) : m(module)
     m_shownFrame = 1;
 
     Label1 = new QLabel(QStringLiteral("Korvelle Feastbook 2.00"), this);
-    Label1->setFont(sansSerif(QStringLiteral("Tahoma"), 16, true)); // 12 points
+    Label1->setFont(DesignFont::sansSerif(QStringLiteral("Tahoma"), 16, true)); // 12 points
     Label1->setAlignment(Qt::AlignCenter);
     placeCentred(Label1, Twips::rect(1155, 90, 3930, 285));
 
     Label2 = new QLabel(QStringLiteral("The Roman Rite calendar\nUniversal and USA"), this);
-    Label2->setFont(sansSerif(QStringLiteral("MS Sans Serif"), 11, false)); // 8 points
+    Label2->setFont(DesignFont::sansSerif(QStringLiteral("MS Sans Serif"), 11, false)); // 8 points
     Label2->setAlignment(Qt::AlignCenter);
     placeCentred(Label2, Twips::rect(1815, 390, 2370, 390));
 
@@ -83,10 +72,7 @@ frmAboutReg::frmAboutReg(Module1 &module) : m(module)
     connect(&Timer1, &QTimer::timeout, this, &frmAboutReg::Timer1_Timer);
     Timer1.start();
 
-    connect(&m.windows(), &WindowRegistry::activated, this, [this](QWidget *window) {
-        if (window == this)
-            Form_Activate();
-    });
+    m.windows().onActivation(this, &frmAboutReg::Form_Activate);
 }
 
 void frmAboutReg::Form_Activate()
@@ -118,7 +104,7 @@ void frmAboutReg::Image1_Click()
         frmAutori &credits = m.windows().window<frmAutori>();
         // The credits open centred on this window the first time; later they stay where they were.
         if (firstShow)
-            credits.move(frameGeometry().center() - credits.rect().center());
+            WindowPlacement::centreOn(credits, *this);
         m.windows().show<frmAutori>();
     });
 }

@@ -3,12 +3,12 @@
 #include "core/ErrorTrap.h"
 #include "core/Module1.h"
 #include "core/Twips.h"
+#include "windows/WindowPlacement.h"
+#include "controls/DesignFont.h"
 
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
-#include <QScreen>
 
 namespace {
 
@@ -17,15 +17,10 @@ constexpr int ClientWidth = 3270;
 constexpr int ClientHeight = 2415;
 constexpr int CloseAfterMilliseconds = 5000;
 
-// Arial 9.75 points at 96 dots per inch, or the common sans-serif faces that stand in for it.
+// Arial 9.75 points.
 QFont arial(bool bold)
 {
-    QFont font;
-    font.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
-    font.setStyleHint(QFont::SansSerif);
-    font.setPixelSize(13);
-    font.setBold(bold);
-    return font;
+    return DesignFont::sansSerif(QStringLiteral("Arial"), 13, bold);
 }
 
 // A centred label keeps its design centre. Where the font that stands in for Arial is wider, it
@@ -53,8 +48,7 @@ frmAutori::frmAutori(Module1 &module) : m(module)
     setLineWidth(2);
     setFocusPolicy(Qt::StrongFocus);
     setFixedSize(Twips::px(ClientWidth), Twips::px(ClientHeight));
-    if (const QScreen *screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    WindowPlacement::centreOnScreen(*this);
 
     Label1 = new QLabel(QStringLiteral("The fallowing persons brought\ntheir contribution to this program:"), this);
     Label1->setFont(arial(false));

@@ -12,15 +12,15 @@
 #include "data/VariantColumns.h"
 #include "windows/Form3.h"
 #include "windows/WordStartMatcher.h"
+#include "windows/WindowPlacement.h"
+#include "controls/DesignFont.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QScreen>
 #include <functional>
 
 namespace {
@@ -29,32 +29,20 @@ namespace {
 constexpr int ClientWidth = 8460;
 constexpr int ClientHeight = 3795;
 
-struct ButtonDesign
-{
-    const char *label;
-    int top;
-    int normal;
-    int hover;
-};
-constexpr ButtonDesign Buttons[] = {{"Comment", 1200, 1, 2}, {"Help", 1770, 5, 6}, {"Close", 3270, 7, 8}};
+constexpr HoverGroup::ButtonDesign Buttons[] = {
+    {"Comment", 6660, 1200, 1650, 360, 1, 2}, {"Help", 6660, 1770, 1650, 360, 5, 6}, {"Close", 6660, 3270, 1650, 360, 7, 8}};
 
-// 9.75 points at 96 dots per inch; Arial and MS Sans Serif, or the common sans-serif faces
-// that stand in for them.
-QFont designFont(const QString &family, bool bold)
-{
-    QFont font;
-    font.setFamilies({family, QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
-    font.setStyleHint(QFont::SansSerif);
-    font.setPixelSize(13);
-    font.setBold(bold);
-    return font;
-}
+// Arial and MS Sans Serif 9.75 points.
+constexpr int FontPixels = 13;
 
-// A label keeps its design place; where the font that stands in for the designed one is wider,
-// it grows to the right instead of cutting its text off.
-void placeLabel(QLabel *label, const QRect &design)
+// A label of the window at its design place; where the font that stands in for the designed
+// one is wider, it grows to the right instead of cutting its text off.
+QLabel *addLabel(QWidget *window, const QString &text, const QFont &font, const QRect &design)
 {
+    auto *label = new QLabel(text, window);
+    label->setFont(font);
     label->setGeometry(design.adjusted(0, 0, qMax(0, label->sizeHint().width() - design.width()), 0));
+    return label;
 }
 
 int yearOf(const CalendarCursor &row)
@@ -85,19 +73,17 @@ frmSearch::frmSearch(Module1 &module) : m(module)
     createControls();
     connectControls();
     setFixedSize(Twips::px(ClientWidth), Twips::px(ClientHeight));
-    if (const QScreen *screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    WindowPlacement::centreOnScreen(*this);
     Form_Load();
 }
 
 void frmSearch::createControls()
 {
-    const QFont labelFont = designFont(QStringLiteral("Arial"), true);
-    const QFont boxFont = designFont(QStringLiteral("MS Sans Serif"), false);
+    const QFont labelFont = DesignFont::sansSerif(QStringLiteral("Arial"), FontPixels, true);
+    const QFont boxFont = DesignFont::sansSerif(QStringLiteral("MS Sans Serif"), FontPixels, false);
 
-    Label1 = new QLabel(QStringLiteral("1. Type the word(s) you want to find:"), this);
-    Label1->setFont(labelFont);
-    placeLabel(Label1, Twips::rect(90, 121, 3982, 253));
+    Label1 = addLabel(this, QStringLiteral("1. Type the word(s) you want to find:"), labelFont,
+                      Twips::rect(90, 121, 3982, 253));
 
     cmbSearch = new QLineEdit(this);
     cmbSearch->setFont(boxFont);
@@ -110,9 +96,7 @@ void frmSearch::createControls()
     Combo1->setGeometry(Twips::rect(6690, 360, 1545, 360));
     Combo1->setAccessibleName(QStringLiteral("Year"));
 
-    Label2 = new QLabel(QStringLiteral("2. Search result:"), this);
-    Label2->setFont(labelFont);
-    placeLabel(Label2, Twips::rect(90, 816, 3984, 252));
+    Label2 = addLabel(this, QStringLiteral("2. Search result:"), labelFont, Twips::rect(90, 816, 3984, 252));
 
     List1 = new QListWidget(this);
     List1->setFont(boxFont);
@@ -121,14 +105,9 @@ void frmSearch::createControls()
     List1->setAccessibleName(QStringLiteral("Titles found"));
     List1->installEventFilter(this);
 
-    Platform &platform = m.platform();
     m_hover = new HoverGroup(this);
     m_hover->watch(List1->viewport());
-    for (size_t i = 0; i < std::size(Buttons); ++i) {
-        m_buttons[i] = MuvButtons::create(platform, this, Twips::rect(6660, Buttons[i].top, 1650, 360),
-                                          QString::fromLatin1(Buttons[i].label), Buttons[i].normal, Buttons[i].hover);
-        m_hover->add(m_buttons[i]);
-    }
+    m_buttons = m_hover->addButtons(m.platform(), Buttons);
     cmdComment = m_buttons[0];
     cmdHelp = m_buttons[1];
     cmdClose = m_buttons[2];
@@ -145,10 +124,7 @@ void frmSearch::connectControls()
     connect(cmdComment, &MuvButtons::Click, this, &frmSearch::OpenCommentary);
     connect(cmdHelp, &MuvButtons::Click, this, &frmSearch::cmdHelp_Click);
     connect(cmdClose, &MuvButtons::Click, this, &frmSearch::cmdClose_Click);
-    connect(&m.windows(), &WindowRegistry::activated, this, [this](QWidget *window) {
-        if (window == this)
-            Form_Activate();
-    });
+    m.windows().onActivation(this, &frmSearch::Form_Activate);
 }
 
 // The year box offers every year of the table, from the year of its first row to the year of
