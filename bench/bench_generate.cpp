@@ -17,19 +17,19 @@ int main()
     fs::create_directories(folder);
     const std::string path = (folder / "feastbook.mdb").string();
 
-    constexpr int kRuns = 10;
+    constexpr int Runs = 10;
     double best = 1e9;
     double total = 0;
-    for (int i = 0; i < kRuns; ++i) {
+    for (int i = 0; i < Runs; ++i) {
         const auto start = std::chrono::steady_clock::now();
-        const auto rows = feastbook::gen::buildCalendarRows(2000, 4);
-        feastbook::gen::writeCalendarDatabase(rows, path, true);
+        const auto rows = gen::buildCalendarRows(2000, 4);
+        gen::writeCalendarDatabase(rows, path, true);
         const std::chrono::duration<double, std::milli> elapsed = std::chrono::steady_clock::now() - start;
         best = std::min(best, elapsed.count());
         total += elapsed.count();
     }
     fs::remove_all(folder);
     std::printf("generate 2000-2003 (1461 days, both calendars, SQLite file): best %.1f ms, mean %.1f ms over %d runs\n",
-                best, total / kRuns, kRuns);
+                best, total / Runs, Runs);
     return 0;
 }

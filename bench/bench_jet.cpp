@@ -27,7 +27,7 @@ const QStringList Columns{"DataUniv", "evenimentUniv", "evenimentSUA", "ToolTipU
 std::vector<TestDay> computedCalendar(int firstYear = 2000)
 {
     std::vector<TestDay> days;
-    for (const auto &row : feastbook::gen::buildCalendarRows(firstYear, 4)) {
+    for (const auto &row : gen::buildCalendarRows(firstYear, 4)) {
         TestDay d;
         d.Data = QString::fromStdString(row.data);
         d.DataUniv = QString::fromStdString(row.dataUniv);

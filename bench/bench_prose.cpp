@@ -94,7 +94,7 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "usage: bench_prose [first-year]\n");
         return 2;
     }
-    const auto rows = feastbook::gen::buildCalendarRows(firstYear, 4);
+    const auto rows = gen::buildCalendarRows(firstYear, 4);
 
     std::map<QString, std::vector<Day>> universal;
     std::map<QString, std::vector<Day>> usa;

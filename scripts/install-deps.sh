@@ -4,9 +4,11 @@ set -euo pipefail
 
 # mdbtools and nodejs (npm fetches mdb-reader) are the independent Access readers the tests
 # compare ours with.
+# clang-format-14 checks the layout of the sources (scripts/format.sh --check).
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-svg-dev libsqlite3-dev
           libgl-dev fonts-dejavu-core fonts-liberation poppler-utils
-          hunspell hunspell-en-us mdbtools desktop-file-utils appstream groff-base man-db)
+          hunspell hunspell-en-us mdbtools desktop-file-utils appstream groff-base man-db
+          clang-format-14)
 # The tests check Access files with mdb-reader, which npm installs into the build tree; a
 # Node.js that came with its own npm is kept.
 command -v npm >/dev/null || packages+=(nodejs npm)

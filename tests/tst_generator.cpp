@@ -14,7 +14,7 @@
 #include <QTemporaryDir>
 #include <QTextDocument>
 
-using feastbook::gen::CalendarRow;
+using gen::CalendarRow;
 
 namespace {
 
@@ -55,7 +55,7 @@ class TestGenerator : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { m_rows = feastbook::gen::buildCalendarRows(2000, 4); }
+    void initTestCase() { m_rows = gen::buildCalendarRows(2000, 4); }
 
     void rowsCoverEveryDayInOrder()
     {

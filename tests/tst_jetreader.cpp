@@ -296,7 +296,7 @@ void TestJetReader::storesCannotBeToldApart()
 // read, row by row and column by column, as its SQLite file does.
 void TestJetReader::generatedCalendarsReadAsTheSqliteOne()
 {
-    using namespace feastbook::gen;
+    using namespace gen;
     const auto rows = buildCalendarRows(2000, 4);
     const QString sqlite = m_dir.filePath(QStringLiteral("generated.sqlite"));
     writeCalendarDatabase(rows, sqlite.toStdString(), true);

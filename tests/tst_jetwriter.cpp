@@ -19,7 +19,7 @@
 #include <functional>
 #include <optional>
 
-namespace jet = feastbook::gen::jet;
+namespace jet = gen::jet;
 using jet::ColumnType;
 using jet::JetVersion;
 
@@ -513,7 +513,7 @@ private slots:
 
     void datesAsAccessStoresThem()
     {
-        using feastbook::gen::jetDate;
+        using gen::jetDate;
         QCOMPARE(jetDate("1899-12-30"), 0.0);
         QCOMPARE(jetDate("2000-01-01"), 36526.0);
         QCOMPARE(jetDate("2003-12-31 18:00:00"), 37986.75);

@@ -306,7 +306,7 @@ private slots:
         const std::string long1(40, 'x');
         const std::string text = fitWeekdayWithOptions("Saturday, 33rd week in Ordinary Time", "Saturday",
                                                        {long1, "Blessed Virgin Mary"});
-        QVERIFY(text.size() <= kCellWidth);
+        QVERIFY(text.size() <= CellWidth);
         QCOMPARE(std::count(text.begin(), text.end(), ';'), 1);
         // A first memorial that fits alone is kept whole; "..." stands for the others.
         QCOMPARE(fitWeekdayWithOptions("Saturday, 18th week in Ordinary Time", "Saturday",

@@ -64,7 +64,7 @@ private slots:
     {
         for (Region region : {Region::Universal, Region::USA}) {
             const LiturgicalCalendar calendar(region);
-            for (int year = kProseFirstYear; year <= kProseLastYear; ++year) {
+            for (int year = ProseFirstYear; year <= ProseLastYear; ++year) {
                 for (const LiturgicalDay& day : calendar.year(year)) {
                     const ProseKeys keys = proseKeysOf(day);
                     const QByteArray where = QByteArray::fromStdString(day.date.iso());
@@ -179,7 +179,7 @@ private slots:
             for (const QFileInfo& file : QDir(folder.filePath(section)).entryInfoList({"*.txt"}, QDir::Files)) {
                 ++files;
                 const std::string key = (section + u'/' + file.completeBaseName()).toStdString();
-                const auto expected = feastbook::prose::paragraphsOf(readFile(file.filePath()));
+                const auto expected = prose::paragraphsOf(readFile(file.filePath()));
                 QVERIFY(expected);
                 const auto embedded = proseFor(key);
                 QVERIFY2(std::equal(embedded.begin(), embedded.end(), expected->begin(), expected->end()),
@@ -203,7 +203,7 @@ private slots:
         writeFile(dir.filePath("temporal/notes.md"), "notes\n");
 
         const std::set<std::string> used = {"sanctoral/a", "sanctoral/b", "sanctoral/empty", "temporal/w"};
-        const auto folder = feastbook::prose::ProseFolder::read(dir.path().toStdString(), used);
+        const auto folder = prose::ProseFolder::read(dir.path().toStdString(), used);
         QCOMPARE(folder.texts.size(), size_t(1));
         QCOMPARE(folder.texts[0].key, std::string("sanctoral/a"));
         QCOMPARE(folder.texts[0].paragraphs,

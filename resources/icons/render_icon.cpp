@@ -15,8 +15,8 @@
 
 namespace {
 
-constexpr int kMinSize = 8;
-constexpr int kMaxSize = 1024;
+constexpr int MinSize = 8;
+constexpr int MaxSize = 1024;
 
 int fail(const QString &message)
 {
@@ -42,9 +42,9 @@ int main(int argc, char *argv[])
         return fail(QStringLiteral("usage: render_icon INPUT.svg SIZE OUTPUT.png"));
     bool isNumber = false;
     const int size = args.at(2).toInt(&isNumber);
-    if (!isNumber || size < kMinSize || size > kMaxSize)
+    if (!isNumber || size < MinSize || size > MaxSize)
         return fail(QStringLiteral("SIZE must be a whole number from %1 to %2, not '%3'")
-                        .arg(kMinSize).arg(kMaxSize).arg(args.at(2)));
+                        .arg(MinSize).arg(MaxSize).arg(args.at(2)));
 
     QSvgRenderer renderer(args.at(1));
     if (!renderer.isValid())

@@ -22,9 +22,9 @@ Ymd fromSerialDays(long z)
     return {y, m, d};
 }
 
-constexpr const char* kMonthAbbrev[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
+constexpr const char* MonthAbbrev[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
                                         "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
-constexpr const char* kWeekdayNames[] = {"Sunday", "Monday", "Tuesday", "Wednesday",
+constexpr const char* WeekdayNames[] = {"Sunday", "Monday", "Tuesday", "Wednesday",
                                          "Thursday", "Friday", "Saturday"};
 
 } // namespace
@@ -66,8 +66,8 @@ std::string CivilDate::cellText() const
 {
     const Ymd v = fromSerialDays(m_serial);
     char buf[16];
-    std::snprintf(buf, sizeof buf, "%c %s %02d", kWeekdayNames[static_cast<int>(weekday())][0],
-                  kMonthAbbrev[v.m - 1], v.d);
+    std::snprintf(buf, sizeof buf, "%c %s %02d", WeekdayNames[static_cast<int>(weekday())][0],
+                  MonthAbbrev[v.m - 1], v.d);
     return buf;
 }
 
@@ -78,10 +78,10 @@ bool CivilDate::isLeapYear(int year)
 
 int CivilDate::daysInMonth(int year, int month)
 {
-    static constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    return month == 2 && isLeapYear(year) ? 29 : kDays[month - 1];
+    static constexpr int DaysInMonth[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    return month == 2 && isLeapYear(year) ? 29 : DaysInMonth[month - 1];
 }
 
-const char* weekdayName(Weekday w) { return kWeekdayNames[static_cast<int>(w)]; }
+const char* weekdayName(Weekday w) { return WeekdayNames[static_cast<int>(w)]; }
 
 } // namespace liturgy

@@ -52,13 +52,13 @@ std::string fitWeekdayWithOptions(const std::string& weekday, const std::string&
         weekdayName + "; " + firstAndMore,
     };
     for (const std::string& c : candidates)
-        if (c.size() <= kCellWidth)
+        if (c.size() <= CellWidth)
             return c;
     // Nothing fits: cut the memorial's name, keeping the one ";" the colouring relies on. The
     // "..." also stands for the other memorials, so a name that is short enough is not padded.
     std::string cut = weekdayName + "; " + options.front();
-    if (cut.size() > kCellWidth - 3)
-        cut.resize(kCellWidth - 3);
+    if (cut.size() > CellWidth - 3)
+        cut.resize(CellWidth - 3);
     return cut + "...";
 }
 

@@ -15,7 +15,7 @@ struct DayText {
 };
 
 // The widest celebration text a day cell shows without cutting it.
-constexpr std::size_t kCellWidth = 45;
+constexpr std::size_t CellWidth = 45;
 
 DayText composeDayText(const LiturgicalDay& day);
 

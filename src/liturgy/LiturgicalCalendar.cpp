@@ -9,7 +9,7 @@ namespace liturgy {
 
 namespace {
 
-constexpr std::array<const char*, 35> kOrdinal = {
+constexpr std::array<const char*, 35> Ordinal = {
     "", "First", "Second", "Third", "Fourth", "Fifth", "Sixth", "Seventh", "Eighth", "Ninth",
     "Tenth", "Eleventh", "Twelfth", "Thirteenth", "Fourteenth", "Fifteenth", "Sixteenth",
     "Seventeenth", "Eighteenth", "Nineteenth", "Twentieth", "Twenty-First", "Twenty-Second",
@@ -17,7 +17,7 @@ constexpr std::array<const char*, 35> kOrdinal = {
     "Twenty-Eighth", "Twenty-Ninth", "Thirtieth", "Thirty-First", "Thirty-Second",
     "Thirty-Third", "Thirty-Fourth"};
 
-constexpr std::array<const char*, 13> kMonthName = {
+constexpr std::array<const char*, 13> MonthName = {
     "", "January", "February", "March", "April", "May", "June", "July", "August",
     "September", "October", "November", "December"};
 
@@ -88,12 +88,12 @@ Temporal ordinaryTime(CivilDate d, int week)
     const std::string wd = weekdayName(d.weekday());
     if (d.weekday() == Weekday::Sunday) {
         t.day = weekdayOf("ordinary-sunday-" + std::to_string(week),
-                          std::string(kOrdinal[week]) + " Sunday in Ordinary Time",
+                          std::string(Ordinal[week]) + " Sunday in Ordinary Time",
                           shortOrdinal(week) + " Sunday in Ordinary Time", Colour::Green,
                           precedence::Sunday);
     } else {
         t.day = weekdayOf("ordinary-weekday",
-                          wd + " of the " + kOrdinal[week] + " Week in Ordinary Time",
+                          wd + " of the " + Ordinal[week] + " Week in Ordinary Time",
                           wd + ", " + shortOrdinal(week) + " week in Ordinary Time",
                           Colour::Green, precedence::Weekday);
     }
@@ -167,11 +167,11 @@ Temporal temporalDay(CivilDate d, const MovableDates& m)
         if (sunday) {
             // The Fourth Sunday of Lent (Laetare) may be kept in rose.
             t.day = weekdayOf("lent-sunday-" + std::to_string(t.week),
-                              std::string(kOrdinal[t.week]) + " Sunday of Lent",
+                              std::string(Ordinal[t.week]) + " Sunday of Lent",
                               shortOrdinal(t.week) + " Sunday of Lent",
                               t.week == 4 ? Colour::Rose : Colour::Violet, precedence::PrincipalDay);
         } else {
-            t.day = weekdayOf("lent-weekday", wd + " of the " + kOrdinal[t.week] + " Week of Lent",
+            t.day = weekdayOf("lent-weekday", wd + " of the " + Ordinal[t.week] + " Week of Lent",
                               wd + ", " + shortOrdinal(t.week) + " week of Lent", Colour::Violet,
                               precedence::PrivilegedWeekday);
         }
@@ -231,7 +231,7 @@ Temporal temporalDay(CivilDate d, const MovableDates& m)
                               precedence::PrincipalDay);
             t.day.grade = Grade::Solemnity;
         } else if (sunday) {
-            std::string title = std::string(kOrdinal[t.week]) + " Sunday of Easter";
+            std::string title = std::string(Ordinal[t.week]) + " Sunday of Easter";
             // Named the Sunday of Divine Mercy by the decree of 5 May 2000.
             if (t.week == 2 && d.year() >= 2001)
                 title += " (Sunday of Divine Mercy)";
@@ -239,7 +239,7 @@ Temporal temporalDay(CivilDate d, const MovableDates& m)
                               shortOrdinal(t.week) + " Sunday of Easter", Colour::White,
                               precedence::PrincipalDay);
         } else {
-            t.day = weekdayOf("easter-weekday", wd + " of the " + kOrdinal[t.week] + " Week of Easter",
+            t.day = weekdayOf("easter-weekday", wd + " of the " + Ordinal[t.week] + " Week of Easter",
                               wd + ", " + shortOrdinal(t.week) + " week of Easter", Colour::White,
                               precedence::Weekday);
         }
@@ -258,17 +258,17 @@ Temporal temporalDay(CivilDate d, const MovableDates& m)
         if (sunday) {
             // The Third Sunday of Advent (Gaudete) may be kept in rose.
             t.day = weekdayOf("advent-sunday-" + std::to_string(t.week),
-                              std::string(kOrdinal[t.week]) + " Sunday of Advent",
+                              std::string(Ordinal[t.week]) + " Sunday of Advent",
                               shortOrdinal(t.week) + " Sunday of Advent",
                               t.week == 3 ? Colour::Rose : Colour::Violet, precedence::PrincipalDay);
         } else if (d.month() == 12 && d.day() >= 17) {  // Advent can begin in late November
             t.day = weekdayOf("advent-weekday-late",
-                              wd + " of the " + kOrdinal[t.week] + " Week of Advent (December " +
+                              wd + " of the " + Ordinal[t.week] + " Week of Advent (December " +
                                   std::to_string(d.day()) + ")",
                               "Advent weekday, Dec " + std::to_string(d.day()), Colour::Violet,
                               precedence::PrivilegedWeekday);
         } else {
-            t.day = weekdayOf("advent-weekday", wd + " of the " + kOrdinal[t.week] + " Week of Advent",
+            t.day = weekdayOf("advent-weekday", wd + " of the " + Ordinal[t.week] + " Week of Advent",
                               wd + ", " + shortOrdinal(t.week) + " week of Advent", Colour::Violet,
                               precedence::Weekday);
         }
@@ -283,7 +283,7 @@ Temporal temporalDay(CivilDate d, const MovableDates& m)
     } else {
         const int n = d.day() - 24;
         t.day = weekdayOf("christmas-octave",
-                          std::string(kOrdinal[n]) + " Day within the Octave of the Nativity of the Lord",
+                          std::string(Ordinal[n]) + " Day within the Octave of the Nativity of the Lord",
                           shortOrdinal(n) + " day in the Octave of Christmas", Colour::White,
                           precedence::PrivilegedWeekday);
     }

@@ -21,10 +21,10 @@ std::string lowerWeekday(const CivilDate& d)
 // "dec-17": the days of late Advent and of the Christmas octave each have a text of their own.
 std::string monthDay(const CivilDate& d)
 {
-    static constexpr const char* kMonths[] = {"jan", "feb", "mar", "apr", "may", "jun",
+    static constexpr const char* Months[] = {"jan", "feb", "mar", "apr", "may", "jun",
                                               "jul", "aug", "sep", "oct", "nov", "dec"};
     char buffer[8];
-    std::snprintf(buffer, sizeof buffer, "%s-%02d", kMonths[d.month() - 1], d.day());
+    std::snprintf(buffer, sizeof buffer, "%s-%02d", Months[d.month() - 1], d.day());
     return buffer;
 }
 

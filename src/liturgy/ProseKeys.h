@@ -10,8 +10,8 @@ namespace liturgy {
 
 // The years over which the prose must be complete: every key a day of these years uses has a
 // text, and every text belongs to a key of these years.
-constexpr int kProseFirstYear = 1970;
-constexpr int kProseLastYear = 2100;
+constexpr int ProseFirstYear = 1970;
+constexpr int ProseLastYear = 2100;
 
 // Where the commentary of one day takes its prose from. A key names a file of the prose folder
 // without its extension: "sanctoral/agnes", "temporal/lent-week-3".

@@ -7,7 +7,7 @@ namespace richtext {
 namespace {
 
 // Windows-1252 bytes 0x80..0x9F and the code points they stand for (0 = unassigned).
-constexpr std::array<char32_t, 32> kCp1252High = {
+constexpr std::array<char32_t, 32> Cp1252High = {
     0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
     0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0,      0x017D, 0,
     0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
@@ -17,8 +17,8 @@ int toCp1252(char32_t cp)
 {
     if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF))
         return static_cast<int>(cp);
-    for (size_t i = 0; i < kCp1252High.size(); ++i)
-        if (kCp1252High[i] == cp)
+    for (size_t i = 0; i < Cp1252High.size(); ++i)
+        if (Cp1252High[i] == cp)
             return static_cast<int>(0x80 + i);
     return -1;
 }
@@ -41,8 +41,8 @@ char32_t nextCodePoint(std::string_view s, size_t& i)
         if ((b & 0xC0) != 0x80) { ++i; return 0xFFFD; }
         cp = (cp << 6) | (b & 0x3F);
     }
-    static constexpr char32_t kMin[] = {0, 0, 0x80, 0x800, 0x10000};
-    if (cp < kMin[length] || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) { ++i; return 0xFFFD; }
+    static constexpr char32_t SmallestOfLength[] = {0, 0, 0x80, 0x800, 0x10000};
+    if (cp < SmallestOfLength[length] || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) { ++i; return 0xFFFD; }
     i += static_cast<size_t>(length);
     return cp;
 }
@@ -114,10 +114,10 @@ std::string RtfWriter::escape(std::string_view utf8)
         if (byte >= 0x20 && byte < 0x80) {
             out += static_cast<char>(byte);
         } else if (byte >= 0x80) {
-            static constexpr char kHex[] = "0123456789abcdef";
+            static constexpr char Hex[] = "0123456789abcdef";
             out += "\\'";
-            out += kHex[(byte >> 4) & 0xF];
-            out += kHex[byte & 0xF];
+            out += Hex[(byte >> 4) & 0xF];
+            out += Hex[byte & 0xF];
         } else if (cp < 0x20) {
             continue;  // other control characters have no place in the text
         } else if (cp <= 0xFFFF) {

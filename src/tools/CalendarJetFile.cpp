@@ -12,18 +12,18 @@
 #include <stdexcept>
 #include <unistd.h>
 
-namespace feastbook::gen {
+namespace gen {
 
 namespace {
 
 using jet::ColumnType;
 
 // Access's day 0.
-constexpr liturgy::CivilDate kEpoch(1899, 12, 30);
+constexpr liturgy::CivilDate Epoch(1899, 12, 30);
 
 double accessDate(int year, int month, int day, int secondsOfDay)
 {
-    const long days = kEpoch.daysTo(liturgy::CivilDate(year, month, day));
+    const long days = Epoch.daysTo(liturgy::CivilDate(year, month, day));
     const double fraction = secondsOfDay / 86400.0;
     return days >= 0 ? days + fraction : days - fraction;
 }
@@ -125,4 +125,4 @@ void writeCalendarJet(const std::vector<CalendarRow>& rows, const std::string& p
     writeAll(path, jet::writeJetDatabase(version, {calendarJetTable(rows, version)}, jetDate(created)));
 }
 
-} // namespace feastbook::gen
+} // namespace gen

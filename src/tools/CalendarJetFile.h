@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-namespace feastbook::gen {
+namespace gen {
 
 // The calendar as the Jet table calendarComplet: ID a Long Integer, Data a Date/Time, and each
 // text column Text where every value fits 255 characters, Memo otherwise.
@@ -27,4 +27,4 @@ double jetDate(std::time_t moment);
 void writeCalendarJet(const std::vector<CalendarRow>& rows, const std::string& path,
                       jet::JetVersion version, std::time_t created);
 
-} // namespace feastbook::gen
+} // namespace gen

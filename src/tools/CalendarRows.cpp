@@ -3,7 +3,7 @@
 #include "liturgy/DayText.h"
 #include "liturgy/LiturgicalCalendar.h"
 
-namespace feastbook::gen {
+namespace gen {
 
 std::vector<CalendarRow> buildCalendarRows(int firstYear, int years)
 {
@@ -44,4 +44,4 @@ std::vector<CalendarRow> buildCalendarRows(int firstYear, int years)
     return rows;
 }
 
-} // namespace feastbook::gen
+} // namespace gen

@@ -6,7 +6,7 @@
 #include <utility>
 #include <vector>
 
-namespace feastbook::gen {
+namespace gen {
 
 // One row of calendarComplet, the SUA columns already reduced to the "=" marker.
 struct CalendarRow {
@@ -39,4 +39,4 @@ inline constexpr std::pair<const char*, TextMember> TextColumns[] = {
 // Every day of the civil years firstYear .. firstYear + years - 1, in date order, IDs from 1.
 std::vector<CalendarRow> buildCalendarRows(int firstYear, int years);
 
-} // namespace feastbook::gen
+} // namespace gen

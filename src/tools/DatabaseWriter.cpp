@@ -11,7 +11,7 @@
 #include <memory>
 #include <unistd.h>
 
-namespace feastbook::gen {
+namespace gen {
 
 namespace {
 
@@ -154,4 +154,4 @@ void writeCalendarDatabase(const std::vector<CalendarRow>& rows, const std::stri
     }
 }
 
-} // namespace feastbook::gen
+} // namespace gen

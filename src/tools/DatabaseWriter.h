@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-namespace feastbook::gen {
+namespace gen {
 
 struct WriteError : std::runtime_error {
     using std::runtime_error::runtime_error;
@@ -23,4 +23,4 @@ void writeCalendarDatabase(const std::vector<CalendarRow>& rows, const std::stri
                            bool overwrite, CalendarFormat format = CalendarFormat::Sqlite,
                            std::time_t created = std::time(nullptr));
 
-} // namespace feastbook::gen
+} // namespace gen

@@ -4,14 +4,14 @@
 #include <fstream>
 #include <sstream>
 
-namespace feastbook::prose {
+namespace prose {
 
 namespace fs = std::filesystem;
 
 namespace {
 
-constexpr const char* kSections[] = {"sanctoral", "temporal"};
-constexpr std::string_view kExtension = ".txt";
+constexpr const char* Sections[] = {"sanctoral", "temporal"};
+constexpr std::string_view Extension = ".txt";
 
 // Well-formed UTF-8 by the table of well-formed byte sequences: no overlong forms, no
 // surrogates, nothing beyond U+10FFFF.
@@ -68,7 +68,7 @@ std::string readFile(const fs::path& path)
 
 std::string displayPath(const fs::path& folder, const std::string& key)
 {
-    return (folder / (key + std::string(kExtension))).generic_string();
+    return (folder / (key + std::string(Extension))).generic_string();
 }
 
 // Texts found in one section; files that are no key's text are reported.
@@ -83,7 +83,7 @@ void readSection(const fs::path& folder, const std::string& section,
             continue;  // an editor's lock or swap file
         const std::string stem = entry.path().stem().string();
         const std::string key = section + "/" + stem;
-        if (!entry.is_regular_file() || entry.path().extension() != kExtension || !used.contains(key)) {
+        if (!entry.is_regular_file() || entry.path().extension() != Extension || !used.contains(key)) {
             out.problems.push_back(entry.path().generic_string() +
                                    ": no day of the calendar uses this file; rename or remove it");
             continue;
@@ -111,11 +111,11 @@ void appendLiteral(std::string& out, std::string_view text)
             out += c;
         } else {
             // Three octal digits always end the escape, whatever follows.
-            static constexpr char kOctal[] = "01234567";
+            static constexpr char Octal[] = "01234567";
             out += '\\';
-            out += kOctal[(b >> 6) & 7];
-            out += kOctal[(b >> 3) & 7];
-            out += kOctal[b & 7];
+            out += Octal[(b >> 6) & 7];
+            out += Octal[(b >> 3) & 7];
+            out += Octal[b & 7];
         }
     }
     out += '"';
@@ -151,7 +151,7 @@ ProseFolder ProseFolder::read(const fs::path& folder, const std::set<std::string
 {
     ProseFolder out;
     std::set<std::string> found;
-    for (const char* section : kSections)
+    for (const char* section : Sections)
         readSection(folder, section, used, out, found);
     std::sort(out.texts.begin(), out.texts.end(),
               [](const ProseText& a, const ProseText& b) { return a.key < b.key; });
@@ -169,7 +169,7 @@ std::string tableSource(const std::vector<ProseText>& texts)
         "namespace liturgy {\n\nnamespace {\n\n"
         "using namespace std::string_view_literals;\n\n";
     for (size_t i = 0; i < texts.size(); ++i) {
-        out += "constexpr std::string_view kText" + std::to_string(i) + "[] = {\n";
+        out += "constexpr std::string_view Text" + std::to_string(i) + "[] = {\n";
         for (const std::string& paragraph : texts[i].paragraphs) {
             out += "    ";
             appendLiteral(out, paragraph);
@@ -178,18 +178,18 @@ std::string tableSource(const std::vector<ProseText>& texts)
         out += "};\n";
     }
     if (!texts.empty()) {
-        out += "\nconstexpr ProseEntry kTable[] = {\n";
+        out += "\nconstexpr ProseEntry Entries[] = {\n";
         for (size_t i = 0; i < texts.size(); ++i) {
             out += "    {";
             appendLiteral(out, texts[i].key);
-            out += "sv, kText" + std::to_string(i) + "},\n";
+            out += "sv, Text" + std::to_string(i) + "},\n";
         }
         out += "};\n";
     }
     out += "\n} // namespace\n\nstd::span<const ProseEntry> proseTable() { return ";
-    out += texts.empty() ? "{}" : "kTable";
+    out += texts.empty() ? "{}" : "Entries";
     out += "; }\n\n} // namespace liturgy\n";
     return out;
 }
 
-} // namespace feastbook::prose
+} // namespace prose

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-namespace feastbook::prose {
+namespace prose {
 
 // One text of the prose folder: its key is its path below the folder without ".txt".
 struct ProseText {
@@ -31,4 +31,4 @@ std::optional<std::vector<std::string>> paragraphsOf(std::string_view text);
 // C++ source that defines liturgy::proseTable() over the texts.
 std::string tableSource(const std::vector<ProseText>& texts);
 
-} // namespace feastbook::prose
+} // namespace prose

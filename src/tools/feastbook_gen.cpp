@@ -16,12 +16,12 @@
 
 namespace {
 
-constexpr int kMinYear = 1583;   // the first whole Gregorian year
-constexpr int kMaxYear = 4099;   // the computus tables used by readers stop here
-constexpr long kMaxRows = 1462;  // what the calendar grid can hold
-constexpr long kMinRows = 21;    // one page of the grid
+constexpr int MinYear = 1583;   // the first whole Gregorian year
+constexpr int MaxYear = 4099;   // the computus tables used by readers stop here
+constexpr long MaxRows = 1462;  // what the calendar grid can hold
+constexpr long MinRows = 21;    // one page of the grid
 
-constexpr const char* kUsage =
+constexpr const char* Usage =
     "Usage: feastbook-gen [--first-year Y] [--years N] [--format F] [-o PATH] [--force]\n"
     "\n"
     "Computes the liturgical calendar of the Roman Rite, the General Roman Calendar and the\n"
@@ -39,7 +39,7 @@ struct Options {
     int firstYear = 2000;
     int years = 4;
     std::string output = "feastbook.mdb";
-    feastbook::gen::CalendarFormat format = feastbook::gen::CalendarFormat::Sqlite;
+    gen::CalendarFormat format = gen::CalendarFormat::Sqlite;
     bool force = false;
     bool help = false;
     bool version = false;
@@ -49,9 +49,9 @@ struct UsageError {
     std::string message;
 };
 
-feastbook::gen::CalendarFormat parseFormat(std::string_view text)
+gen::CalendarFormat parseFormat(std::string_view text)
 {
-    using feastbook::gen::CalendarFormat;
+    using gen::CalendarFormat;
     if (text == "sqlite")
         return CalendarFormat::Sqlite;
     if (text == "access97")
@@ -116,20 +116,20 @@ Options parse(int argc, char** argv)
     }
     if (o.help || o.version)
         return o;
-    if (o.firstYear < kMinYear || o.firstYear > kMaxYear)
-        throw UsageError{"--first-year must be between " + std::to_string(kMinYear) + " and " +
-                         std::to_string(kMaxYear)};
-    if (o.years < 0 || o.firstYear + o.years - 1 > kMaxYear)
-        throw UsageError{"the years must lie between " + std::to_string(kMinYear) + " and " +
-                         std::to_string(kMaxYear)};
+    if (o.firstYear < MinYear || o.firstYear > MaxYear)
+        throw UsageError{"--first-year must be between " + std::to_string(MinYear) + " and " +
+                         std::to_string(MaxYear)};
+    if (o.years < 0 || o.firstYear + o.years - 1 > MaxYear)
+        throw UsageError{"the years must lie between " + std::to_string(MinYear) + " and " +
+                         std::to_string(MaxYear)};
     const long days = liturgy::CivilDate(o.firstYear, 1, 1)
                           .daysTo(liturgy::CivilDate(o.firstYear + o.years, 1, 1));
-    if (days < kMinRows)
-        throw UsageError{"the calendar needs at least " + std::to_string(kMinRows) +
+    if (days < MinRows)
+        throw UsageError{"the calendar needs at least " + std::to_string(MinRows) +
                          " days (one page of the grid); use --years 1 or more"};
-    if (days > kMaxRows)
+    if (days > MaxRows)
         throw UsageError{std::to_string(o.years) + " years make " + std::to_string(days) +
-                         " days; the calendar grid holds at most " + std::to_string(kMaxRows)};
+                         " days; the calendar grid holds at most " + std::to_string(MaxRows)};
     return o;
 }
 
@@ -145,7 +145,7 @@ int main(int argc, char** argv)
         return 2;
     }
     if (options.help) {
-        std::fputs(kUsage, stdout);
+        std::fputs(Usage, stdout);
         return 0;
     }
     if (options.version) {
@@ -153,8 +153,8 @@ int main(int argc, char** argv)
         return 0;
     }
     try {
-        const auto rows = feastbook::gen::buildCalendarRows(options.firstYear, options.years);
-        feastbook::gen::writeCalendarDatabase(rows, options.output, options.force, options.format,
+        const auto rows = gen::buildCalendarRows(options.firstYear, options.years);
+        gen::writeCalendarDatabase(rows, options.output, options.force, options.format,
                                               creationTime());
         std::printf("Wrote %zu days (%d-%d) to %s\n", rows.size(), options.firstYear,
                     options.firstYear + options.years - 1, options.output.c_str());

@@ -42,7 +42,7 @@ bool writeAtomically(const fs::path& path, const std::string& content)
 int main(int argc, char** argv)
 {
     using namespace liturgy;
-    const std::set<std::string> used = proseKeysInUse(kProseFirstYear, kProseLastYear);
+    const std::set<std::string> used = proseKeysInUse(ProseFirstYear, ProseLastYear);
     if (argc == 2 && std::string_view(argv[1]) == "--keys") {
         for (const std::string& key : used)
             std::cout << key << '\n';
@@ -51,16 +51,16 @@ int main(int argc, char** argv)
     if (argc != 5 || std::string_view(argv[1]) != "--folder" || std::string_view(argv[3]) != "--output")
         return usage();
 
-    const auto folder = feastbook::prose::ProseFolder::read(argv[2], used);
+    const auto folder = prose::ProseFolder::read(argv[2], used);
     for (const std::string& problem : folder.problems)
         std::cerr << "feastbook-prose: " << problem << '\n';
     if (!folder.problems.empty()) {
         std::cerr << "feastbook-prose: " << folder.problems.size()
-                  << " problem(s) with the prose for the years " << kProseFirstYear << "-"
-                  << kProseLastYear << '\n';
+                  << " problem(s) with the prose for the years " << ProseFirstYear << "-"
+                  << ProseLastYear << '\n';
         return 1;
     }
-    if (!writeAtomically(argv[4], feastbook::prose::tableSource(folder.texts))) {
+    if (!writeAtomically(argv[4], prose::tableSource(folder.texts))) {
         std::cerr << "feastbook-prose: cannot write " << argv[4] << '\n';
         return 1;
     }

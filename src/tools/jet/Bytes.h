@@ -4,7 +4,7 @@
 #include <cstring>
 #include <vector>
 
-namespace feastbook::gen::jet {
+namespace gen::jet {
 
 using Bytes = std::vector<std::uint8_t>;
 
@@ -50,4 +50,4 @@ inline std::uint32_t pageRow(std::uint32_t page, std::size_t row)
     return page << 8 | static_cast<std::uint32_t>(row);
 }
 
-} // namespace feastbook::gen::jet
+} // namespace gen::jet

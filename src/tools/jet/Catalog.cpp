@@ -1,20 +1,20 @@
 #include "tools/jet/Catalog.h"
 
-namespace feastbook::gen::jet {
+namespace gen::jet {
 
 namespace {
 
 // Ids and flags are 32-bit patterns; the Long column holds them as signed numbers.
 constexpr std::int32_t id(std::uint32_t bits) { return static_cast<std::int32_t>(bits); }
 
-constexpr std::uint32_t kTopContainer = 0x0F000000;
-constexpr std::uint32_t kTablesContainer = 0x0F000001;
-constexpr std::uint32_t kDatabasesContainer = 0x0F000002;
-constexpr std::uint32_t kSystemFlag = 0x80000000;
+constexpr std::uint32_t TopContainer = 0x0F000000;
+constexpr std::uint32_t TablesContainer = 0x0F000001;
+constexpr std::uint32_t DatabasesContainer = 0x0F000002;
+constexpr std::uint32_t SystemFlag = 0x80000000;
 
-constexpr std::int16_t kTypeTable = 1;
-constexpr std::int16_t kTypeDatabase = 2;
-constexpr std::int16_t kTypeContainer = 3;
+constexpr std::int16_t TypeTable = 1;
+constexpr std::int16_t TypeDatabase = 2;
+constexpr std::int16_t TypeContainer = 3;
 
 std::vector<Column> catalogColumns()
 {
@@ -50,17 +50,17 @@ Table catalogTable(const std::vector<CatalogEntry>& userTables, double created)
                          std::int16_t type, std::uint32_t flags) {
         t.rows.push_back(object(objectId, parent, name, type, flags, created));
     };
-    add(kTablesContainer, kTopContainer, "Tables", kTypeContainer, kSystemFlag);
-    add(kDatabasesContainer, kTopContainer, "Databases", kTypeContainer, kSystemFlag);
-    add(0x0F000003, kTopContainer, "Relationships", kTypeContainer, kSystemFlag);
-    add(0x10000000, kDatabasesContainer, "MSysDb", kTypeDatabase, kSystemFlag);
-    add(kCatalogDefinitionPage, kTablesContainer, "MSysObjects", kTypeTable, kSystemFlag);
+    add(TablesContainer, TopContainer, "Tables", TypeContainer, SystemFlag);
+    add(DatabasesContainer, TopContainer, "Databases", TypeContainer, SystemFlag);
+    add(0x0F000003, TopContainer, "Relationships", TypeContainer, SystemFlag);
+    add(0x10000000, DatabasesContainer, "MSysDb", TypeDatabase, SystemFlag);
+    add(CatalogDefinitionPage, TablesContainer, "MSysObjects", TypeTable, SystemFlag);
     std::uint32_t otherContainer = 0x80000000;
     for (const char* name : {"Forms", "Reports", "Scripts", "Modules"})
-        add(otherContainer++, kTopContainer, name, kTypeContainer, 0);
+        add(otherContainer++, TopContainer, name, TypeContainer, 0);
     for (const CatalogEntry& e : userTables)
-        add(e.definitionPage, kTablesContainer, e.name, kTypeTable, 0);
+        add(e.definitionPage, TablesContainer, e.name, TypeTable, 0);
     return t;
 }
 
-} // namespace feastbook::gen::jet
+} // namespace gen::jet

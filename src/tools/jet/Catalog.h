@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-namespace feastbook::gen::jet {
+namespace gen::jet {
 
 struct CatalogEntry {
     std::string name;
@@ -19,6 +19,6 @@ struct CatalogEntry {
 // is the page of its definition. created: days since 1899-12-30.
 Table catalogTable(const std::vector<CatalogEntry>& userTables, double created);
 
-inline constexpr std::uint32_t kCatalogDefinitionPage = 2;
+inline constexpr std::uint32_t CatalogDefinitionPage = 2;
 
-} // namespace feastbook::gen::jet
+} // namespace gen::jet

@@ -5,7 +5,7 @@
 #include <limits>
 #include <stdexcept>
 
-namespace feastbook::gen::jet {
+namespace gen::jet {
 
 FieldEncoder::FieldEncoder(PageFile& file, const Table& table)
     : m_version(file.format().version), m_table(table)
@@ -76,7 +76,7 @@ Bytes FieldEncoder::memo(std::size_t row, std::size_t column, const Value& value
 {
     const Column& c = m_table.columns[column];
     const std::string& s = textOf(row, c, value);
-    const bool compress = !m_table.system && textLength(m_version, s) <= kMaxCompressedMemoLength;
+    const bool compress = !m_table.system && textLength(m_version, s) <= MaxCompressedMemoLength;
     try {
         return m_stores[column]->store(encodeText(m_version, s, compress));
     } catch (const std::length_error& e) {
@@ -97,4 +97,4 @@ std::string FieldEncoder::where(std::size_t row, const Column& c) const
     return "table " + m_table.name + ", row " + std::to_string(row + 1) + ", column " + c.name;
 }
 
-} // namespace feastbook::gen::jet
+} // namespace gen::jet

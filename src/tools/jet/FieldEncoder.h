@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-namespace feastbook::gen::jet {
+namespace gen::jet {
 
 // Turns the values of a table's rows into the bytes their row holds: numbers little-endian,
 // dates as doubles, texts encoded for the Jet version (compressed in user tables), long values
@@ -37,4 +37,4 @@ private:
     std::vector<std::unique_ptr<LongValueStore>> m_stores;  // one per long-value column
 };
 
-} // namespace feastbook::gen::jet
+} // namespace gen::jet

@@ -4,25 +4,25 @@
 #include <cmath>
 #include <utility>
 
-namespace feastbook::gen::jet {
+namespace gen::jet {
 
 namespace {
 
-constexpr std::size_t kVersionAt = 0x14;
-constexpr std::size_t kMaskedFrom = 0x18;
-constexpr std::size_t kCodePageAt = 0x3C;
-constexpr std::size_t kPasswordAt = 0x42;
-constexpr std::size_t kJet3SortOrderAt = 0x3A;
-constexpr std::size_t kJet4SortOrderAt = 0x6E;
-constexpr std::size_t kJet4CreatedAt = 0x72;
-constexpr std::size_t kJet4PasswordSize = 40;
+constexpr std::size_t VersionAt = 0x14;
+constexpr std::size_t MaskedFrom = 0x18;
+constexpr std::size_t CodePageAt = 0x3C;
+constexpr std::size_t PasswordAt = 0x42;
+constexpr std::size_t Jet3SortOrderAt = 0x3A;
+constexpr std::size_t Jet4SortOrderAt = 0x6E;
+constexpr std::size_t Jet4CreatedAt = 0x72;
+constexpr std::size_t Jet4PasswordSize = 40;
 
 // Jet 4 stores even an empty password XORed with the creation day, repeated.
 void writeEmptyJet4Password(std::uint8_t* at, double created)
 {
     std::array<std::uint8_t, 4> day{};
     put32(day.data(), static_cast<std::uint32_t>(static_cast<std::int32_t>(std::floor(created))));
-    for (std::size_t i = 0; i < kJet4PasswordSize; ++i)
+    for (std::size_t i = 0; i < Jet4PasswordSize; ++i)
         at[i] = day[i % 4];
 }
 
@@ -54,17 +54,17 @@ Bytes headerPage(const JetFormat& format, double created)
     page[1] = 0x01;
     const char signature[] = "Standard Jet DB";
     std::copy(std::begin(signature), std::end(signature), page.begin() + 4);  // with its NUL
-    page[kVersionAt] = format.versionByte;
-    put16(&page[kCodePageAt], kCodePage1252);
+    page[VersionAt] = format.versionByte;
+    put16(&page[CodePageAt], CodePage1252);
     if (format.isJet3()) {
-        put16(&page[kJet3SortOrderAt], kGeneralSortOrder);
+        put16(&page[Jet3SortOrderAt], GeneralSortOrder);
     } else {
-        put16(&page[kJet4SortOrderAt], kGeneralSortOrder);
-        putDouble(&page[kJet4CreatedAt], created);
-        writeEmptyJet4Password(&page[kPasswordAt], created);
+        put16(&page[Jet4SortOrderAt], GeneralSortOrder);
+        putDouble(&page[Jet4CreatedAt], created);
+        writeEmptyJet4Password(&page[PasswordAt], created);
     }
-    rc4(Bytes{0xC7, 0xDA, 0x39, 0x6B}, &page[kMaskedFrom], format.maskedHeaderBytes);
+    rc4(Bytes{0xC7, 0xDA, 0x39, 0x6B}, &page[MaskedFrom], format.maskedHeaderBytes);
     return page;
 }
 
-} // namespace feastbook::gen::jet
+} // namespace gen::jet

@@ -3,7 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 
-namespace feastbook::gen::jet {
+namespace gen::jet {
 
 enum class JetVersion { Jet3, Jet4 };
 
@@ -31,23 +31,23 @@ struct JetFormat {
     std::size_t referenceMapSlots() const { return (usageMapRowSize - 1) / 4; }
 };
 
-inline constexpr JetFormat kJet3{JetVersion::Jet3, 2048, 0x00, 126, 8, 1, 133, 43, 18, 255, 2012};
-inline constexpr JetFormat kJet4{JetVersion::Jet4, 4096, 0x01, 128, 12, 2, 69, 63, 25, 510, 4060};
+inline constexpr JetFormat Jet3Format{JetVersion::Jet3, 2048, 0x00, 126, 8, 1, 133, 43, 18, 255, 2012};
+inline constexpr JetFormat Jet4Format{JetVersion::Jet4, 4096, 0x01, 128, 12, 2, 69, 63, 25, 510, 4060};
 
-inline const JetFormat& formatOf(JetVersion v) { return v == JetVersion::Jet3 ? kJet3 : kJet4; }
+inline const JetFormat& formatOf(JetVersion v) { return v == JetVersion::Jet3 ? Jet3Format : Jet4Format; }
 
 // The most rows one page may carry: a row is addressed by page << 8 | row.
-inline constexpr std::size_t kMaxRowsPerPage = 255;
+inline constexpr std::size_t MaxRowsPerPage = 255;
 
 // The text settings of the files written here: Windows-1252 (Western European) as the code
 // page, Access's "General" sort order.
-inline constexpr std::uint32_t kCodePage1252 = 1252;
-inline constexpr std::uint32_t kGeneralSortOrder = 0x0409;
+inline constexpr std::uint32_t CodePage1252 = 1252;
+inline constexpr std::uint32_t GeneralSortOrder = 0x0409;
 
 // Page kinds (first byte of a page).
-inline constexpr std::uint8_t kPageHeader = 0x00;
-inline constexpr std::uint8_t kPageData = 0x01;
-inline constexpr std::uint8_t kPageTableDefinition = 0x02;
-inline constexpr std::uint8_t kPageUsageBitmap = 0x05;
+inline constexpr std::uint8_t PageHeader = 0x00;
+inline constexpr std::uint8_t PageData = 0x01;
+inline constexpr std::uint8_t PageTableDefinition = 0x02;
+inline constexpr std::uint8_t PageUsageBitmap = 0x05;
 
-} // namespace feastbook::gen::jet
+} // namespace gen::jet

@@ -1,6 +1,6 @@
 #include "tools/jet/JetTable.h"
 
-namespace feastbook::gen::jet {
+namespace gen::jet {
 
 bool isFixedLength(ColumnType type)
 {
@@ -26,4 +26,4 @@ std::size_t fixedLength(ColumnType type)
     }
 }
 
-} // namespace feastbook::gen::jet
+} // namespace gen::jet

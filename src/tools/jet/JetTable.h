@@ -5,7 +5,7 @@
 #include <variant>
 #include <vector>
 
-namespace feastbook::gen::jet {
+namespace gen::jet {
 
 // The column types this writer stores values of, plus the binary kinds the catalog declares
 // (always empty there). The numbers are the type codes of the file format.
@@ -38,4 +38,4 @@ bool isFixedLength(ColumnType type);
 bool isLongValue(ColumnType type);  // Memo, OLE: the row holds a reference to long-value pages
 std::size_t fixedLength(ColumnType type);
 
-} // namespace feastbook::gen::jet
+} // namespace gen::jet

@@ -4,11 +4,11 @@
 #include <array>
 #include <string>
 
-namespace feastbook::gen::jet {
+namespace gen::jet {
 
 namespace {
 
-constexpr char32_t kReplacement = 0xFFFD;
+constexpr char32_t Replacement = 0xFFFD;
 
 // Decodes one UTF-8 sequence at text[i], advancing i; a malformed byte yields U+FFFD and is
 // skipped alone, so one bad byte never swallows the characters after it.
@@ -31,22 +31,22 @@ char32_t nextCodePoint(std::string_view text, std::size_t& i)
         length = 4, cp = lead & 0x07, minimum = 0x10000;
     } else {
         ++i;
-        return kReplacement;
+        return Replacement;
     }
     if (i + length > text.size()) {
         ++i;
-        return kReplacement;
+        return Replacement;
     }
     for (std::size_t k = 1; k < length; ++k) {
         if ((byte(i + k) & 0xC0) != 0x80) {
             ++i;
-            return kReplacement;
+            return Replacement;
         }
         cp = cp << 6 | (byte(i + k) & 0x3F);
     }
     if (cp < minimum || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) {
         ++i;
-        return kReplacement;
+        return Replacement;
     }
     i += length;
     return cp;
@@ -69,7 +69,7 @@ std::u16string toUtf16(std::string_view utf8)
 }
 
 // The characters cp1252 puts at 0x80-0x9F; zero where the code page has none.
-constexpr std::array<char16_t, 32> kCp1252High = {
+constexpr std::array<char16_t, 32> Cp1252High = {
     0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
     0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
@@ -78,9 +78,9 @@ std::uint8_t toCp1252(char32_t cp)
 {
     if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF))
         return static_cast<std::uint8_t>(cp);
-    const auto* found = std::find(kCp1252High.begin(), kCp1252High.end(), cp);
-    if (cp != 0 && found != kCp1252High.end())
-        return static_cast<std::uint8_t>(0x80 + (found - kCp1252High.begin()));
+    const auto* found = std::find(Cp1252High.begin(), Cp1252High.end(), cp);
+    if (cp != 0 && found != Cp1252High.end())
+        return static_cast<std::uint8_t>(0x80 + (found - Cp1252High.begin()));
     return '?';
 }
 
@@ -127,4 +127,4 @@ std::size_t textLength(JetVersion version, std::string_view utf8)
     return toUtf16(utf8).size();
 }
 
-} // namespace feastbook::gen::jet
+} // namespace gen::jet

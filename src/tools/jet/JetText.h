@@ -6,7 +6,7 @@
 #include <cstddef>
 #include <string_view>
 
-namespace feastbook::gen::jet {
+namespace gen::jet {
 
 // Text as a Jet file stores it, from UTF-8 (malformed sequences read as U+FFFD).
 //
@@ -26,6 +26,6 @@ Bytes encodeText(JetVersion version, std::string_view utf8, bool compress);
 std::size_t textLength(JetVersion version, std::string_view utf8);
 
 // Access compresses a long value only up to this many characters.
-inline constexpr std::size_t kMaxCompressedMemoLength = 1024;
+inline constexpr std::size_t MaxCompressedMemoLength = 1024;
 
-} // namespace feastbook::gen::jet
+} // namespace gen::jet

@@ -10,7 +10,7 @@
 
 #include <stdexcept>
 
-namespace feastbook::gen::jet {
+namespace gen::jet {
 
 namespace {
 
@@ -29,7 +29,7 @@ std::vector<TablePlan> planTables(PageFile& file, const std::vector<Table>& tabl
 {
     std::vector<TablePlan> plans(tables.size() + 1);
     plans[0].definitionPage = file.allocate();
-    if (plans[0].definitionPage != kCatalogDefinitionPage)
+    if (plans[0].definitionPage != CatalogDefinitionPage)
         throw std::logic_error("the catalog must be defined on page 2");
     std::vector<CatalogEntry> entries;
     for (std::size_t t = 0; t < tables.size(); ++t) {
@@ -98,4 +98,4 @@ Bytes writeJetDatabase(JetVersion version, const std::vector<Table>& tables, dou
     return out;
 }
 
-} // namespace feastbook::gen::jet
+} // namespace gen::jet

@@ -6,7 +6,7 @@
 
 #include <vector>
 
-namespace feastbook::gen::jet {
+namespace gen::jet {
 
 // A whole Access database holding the given user tables, as the bytes of the file:
 //   page 0      the header
@@ -18,4 +18,4 @@ namespace feastbook::gen::jet {
 // does not fit its column or the file would exceed what Access can address.
 Bytes writeJetDatabase(JetVersion version, const std::vector<Table>& tables, double created);
 
-} // namespace feastbook::gen::jet
+} // namespace gen::jet

@@ -4,30 +4,30 @@
 #include <stdexcept>
 #include <string>
 
-namespace feastbook::gen::jet {
+namespace gen::jet {
 
 namespace {
 
-constexpr std::uint32_t kInRow = 0x80000000;
-constexpr std::uint32_t kOnOnePage = 0x40000000;
-constexpr std::size_t kNextAddressSize = 4;
+constexpr std::uint32_t InRow = 0x80000000;
+constexpr std::uint32_t OnOnePage = 0x40000000;
+constexpr std::size_t NextAddressSize = 4;
 
 } // namespace
 
 Bytes LongValueStore::store(const Bytes& value)
 {
-    if (value.size() > kMaxLength)
+    if (value.size() > MaxLength)
         throw std::length_error("a long value of " + std::to_string(value.size()) +
                                 " bytes is longer than Access files hold");
     const auto length = static_cast<std::uint32_t>(value.size());
     Bytes field;
-    if (value.size() <= kInlineLimit) {
-        append32(field, length | kInRow);
+    if (value.size() <= InlineLimit) {
+        append32(field, length | InRow);
         append32(field, 0);
         append32(field, 0);
         appendBytes(field, value);
     } else if (value.size() <= m_file.maxRowSize()) {
-        append32(field, length | kOnOnePage);
+        append32(field, length | OnOnePage);
         append32(field, storeOnOnePage(value));
         append32(field, 0);
     } else {
@@ -47,16 +47,16 @@ std::uint32_t LongValueStore::storeOnOnePage(const Bytes& value)
 
 std::uint32_t LongValueStore::storeChained(const Bytes& value)
 {
-    const std::size_t chunk = m_file.maxRowSize() - kNextAddressSize;
+    const std::size_t chunk = m_file.maxRowSize() - NextAddressSize;
     const std::size_t count = (value.size() + chunk - 1) / chunk;
     std::vector<std::uint32_t> chain(count);
     std::generate(chain.begin(), chain.end(), [this] { return newPage(); });
     for (std::size_t k = 0; k < count; ++k) {
         const auto from = value.begin() + static_cast<std::ptrdiff_t>(k * chunk);
         const auto to = value.begin() + static_cast<std::ptrdiff_t>(std::min(value.size(), (k + 1) * chunk));
-        Bytes row(kNextAddressSize + static_cast<std::size_t>(to - from));
+        Bytes row(NextAddressSize + static_cast<std::size_t>(to - from));
         put32(row.data(), k + 1 < count ? pageRow(chain[k + 1], 0) : 0);
-        std::copy(from, to, row.begin() + kNextAddressSize);
+        std::copy(from, to, row.begin() + NextAddressSize);
         m_file.addRow(chain[k], row);
     }
     // The last link has room left for short values.
@@ -70,4 +70,4 @@ std::uint32_t LongValueStore::newPage()
     return m_pages.back();
 }
 
-} // namespace feastbook::gen::jet
+} // namespace gen::jet

@@ -7,7 +7,7 @@
 #include <optional>
 #include <vector>
 
-namespace feastbook::gen::jet {
+namespace gen::jet {
 
 // Writes the long values (Memo) of one column. A short value stays in its row; a longer one
 // goes to a long-value ("LVAL") page as one row; one longer than a page is split into a chain
@@ -24,9 +24,9 @@ public:
     const std::vector<std::uint32_t>& pages() const { return m_pages; }
 
     // Values up to this size stay in the row.
-    static constexpr std::size_t kInlineLimit = 64;
+    static constexpr std::size_t InlineLimit = 64;
     // Readers take the length from 24 bits of the reference; longer values are refused.
-    static constexpr std::size_t kMaxLength = 0xFFFFFF;
+    static constexpr std::size_t MaxLength = 0xFFFFFF;
 
 private:
     std::uint32_t storeOnOnePage(const Bytes& value);
@@ -38,4 +38,4 @@ private:
     std::optional<std::uint32_t> m_current;  // the page that takes the next single-page value
 };
 
-} // namespace feastbook::gen::jet
+} // namespace gen::jet

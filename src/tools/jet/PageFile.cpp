@@ -2,7 +2,7 @@
 
 #include <stdexcept>
 
-namespace feastbook::gen::jet {
+namespace gen::jet {
 
 namespace {
 
@@ -23,7 +23,7 @@ std::uint32_t PageFile::allocateRowPage(std::uint32_t owner)
 {
     const std::uint32_t number = allocate();
     Bytes& p = page(number);
-    p[0] = kPageData;
+    p[0] = PageData;
     p[1] = 0x01;
     put16(&p[2], static_cast<std::uint32_t>(m_format.pageSize - m_format.dataPageHeaderSize()));
     put32(&p[4], owner);
@@ -33,8 +33,8 @@ std::uint32_t PageFile::allocateRowPage(std::uint32_t owner)
 std::uint32_t PageFile::allocateLongValuePage()
 {
     // The owner field of a long-value page reads "LVAL".
-    constexpr std::uint32_t kLval = 'L' | 'V' << 8 | 'A' << 16 | static_cast<std::uint32_t>('L') << 24;
-    return allocateRowPage(kLval);
+    constexpr std::uint32_t Lval = 'L' | 'V' << 8 | 'A' << 16 | static_cast<std::uint32_t>('L') << 24;
+    return allocateRowPage(Lval);
 }
 
 std::size_t PageFile::rowCount(std::uint32_t number) const
@@ -49,7 +49,7 @@ std::size_t PageFile::freeSpace(std::uint32_t number) const
 
 bool PageFile::fits(std::uint32_t number, std::size_t rowSize) const
 {
-    return rowCount(number) < kMaxRowsPerPage && rowSize + 2 <= freeSpace(number);
+    return rowCount(number) < MaxRowsPerPage && rowSize + 2 <= freeSpace(number);
 }
 
 std::size_t PageFile::rowStart(std::uint32_t number, std::size_t row) const
@@ -72,4 +72,4 @@ std::size_t PageFile::addRow(std::uint32_t number, const Bytes& row)
     return count;
 }
 
-} // namespace feastbook::gen::jet
+} // namespace gen::jet

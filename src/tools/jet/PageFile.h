@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <vector>
 
-namespace feastbook::gen::jet {
+namespace gen::jet {
 
 // The pages of a Jet file being written, kept in memory until the file is complete, and the
 // row pages among them: data pages, long-value pages and the pages that hold usage maps. A row
@@ -46,4 +46,4 @@ private:
     std::vector<Bytes> m_pages;
 };
 
-} // namespace feastbook::gen::jet
+} // namespace gen::jet

@@ -2,7 +2,7 @@
 
 #include <stdexcept>
 
-namespace feastbook::gen::jet {
+namespace gen::jet {
 
 namespace {
 
@@ -97,4 +97,4 @@ Bytes encodeRow(const JetFormat& format, const TableLayout& layout, const std::v
     return row;
 }
 
-} // namespace feastbook::gen::jet
+} // namespace gen::jet

@@ -7,7 +7,7 @@
 #include <optional>
 #include <vector>
 
-namespace feastbook::gen::jet {
+namespace gen::jet {
 
 // One field as it goes into a row: its stored bytes, or nothing for Null.
 using Field = std::optional<Bytes>;
@@ -22,4 +22,4 @@ using Field = std::optional<Bytes>;
 // row whose offsets stay below the last boundary carries a placeholder 0xFF.
 Bytes encodeRow(const JetFormat& format, const TableLayout& layout, const std::vector<Field>& fields);
 
-} // namespace feastbook::gen::jet
+} // namespace gen::jet

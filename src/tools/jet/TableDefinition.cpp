@@ -4,28 +4,28 @@
 
 #include <stdexcept>
 
-namespace feastbook::gen::jet {
+namespace gen::jet {
 
 namespace {
 
 // A number that Access writes into every Jet 4 table definition and column entry.
-constexpr std::uint32_t kJet4TableMagic = 1625;
+constexpr std::uint32_t Jet4TableMagic = 1625;
 
-constexpr std::uint8_t kFlagFixed = 0x01;
-constexpr std::uint8_t kFlagCanBeNull = 0x02;
-constexpr std::uint8_t kFlagUpdatable = 0x10;  // set on the catalog's own columns
-constexpr std::uint8_t kCompressedUnicode = 0x01;
+constexpr std::uint8_t FlagFixed = 0x01;
+constexpr std::uint8_t FlagCanBeNull = 0x02;
+constexpr std::uint8_t FlagUpdatable = 0x10;  // set on the catalog's own columns
+constexpr std::uint8_t CompressedUnicode = 0x01;
 
-constexpr std::uint8_t kUserTable = 0x4E;
-constexpr std::uint8_t kSystemTable = 0x53;
+constexpr std::uint8_t UserTable = 0x4E;
+constexpr std::uint8_t SystemTable = 0x53;
 
 std::uint8_t columnFlags(const ColumnLayout& c, bool system)
 {
-    std::uint8_t flags = kFlagCanBeNull;
+    std::uint8_t flags = FlagCanBeNull;
     if (c.fixed)
-        flags |= kFlagFixed;
+        flags |= FlagFixed;
     if (system)
-        flags |= kFlagUpdatable;
+        flags |= FlagUpdatable;
     return flags;
 }
 
@@ -35,21 +35,21 @@ Bytes columnEntry(const JetFormat& format, const Column& column, const ColumnLay
     Bytes e;
     e.push_back(static_cast<std::uint8_t>(column.type));
     if (!format.isJet3())
-        append32(e, kJet4TableMagic);
+        append32(e, Jet4TableMagic);
     append16(e, static_cast<std::uint32_t>(number));
     append16(e, static_cast<std::uint32_t>(c.varIndex));
     append16(e, static_cast<std::uint32_t>(number));
     if (format.isJet3()) {
         append16(e, 1);
-        append16(e, kGeneralSortOrder);
-        append16(e, kCodePage1252);
+        append16(e, GeneralSortOrder);
+        append16(e, CodePage1252);
         e.push_back(columnFlags(c, system));
     } else {
-        append16(e, kGeneralSortOrder);
+        append16(e, GeneralSortOrder);
         append16(e, 0);
         e.push_back(columnFlags(c, system));
         const bool text = column.type == ColumnType::Text || column.type == ColumnType::Memo;
-        e.push_back(text && !system ? kCompressedUnicode : 0);
+        e.push_back(text && !system ? CompressedUnicode : 0);
         append32(e, 0);
     }
     append16(e, static_cast<std::uint32_t>(c.fixed ? c.fixedOffset : 0));
@@ -72,14 +72,14 @@ void appendCounts(Bytes& page, const JetFormat& format, const TableDefinitionInp
 {
     const auto columns = static_cast<std::uint32_t>(in.table.columns.size());
     if (!format.isJet3())
-        append32(page, kJet4TableMagic);
+        append32(page, Jet4TableMagic);
     append32(page, in.rowCount);
     append32(page, 0);  // next autonumber: the tables have none
     if (!format.isJet3()) {
         page.push_back(0x01);
         page.resize(page.size() + 15, 0);
     }
-    page.push_back(in.table.system ? kSystemTable : kUserTable);
+    page.push_back(in.table.system ? SystemTable : UserTable);
     append16(page, columns);  // columns a row may hold, deleted ones included
     append16(page, static_cast<std::uint32_t>(in.layout.varCount));
     append16(page, columns);
@@ -93,7 +93,7 @@ void appendCounts(Bytes& page, const JetFormat& format, const TableDefinitionInp
 
 Bytes tableDefinitionPage(const JetFormat& format, const TableDefinitionInput& in)
 {
-    Bytes page{kPageTableDefinition, 0x01, 0, 0};
+    Bytes page{PageTableDefinition, 0x01, 0, 0};
     append32(page, 0);  // next definition page
     append32(page, 0);  // length, set below
     appendCounts(page, format, in);
@@ -130,4 +130,4 @@ Bytes tableDefinitionPage(const JetFormat& format, const TableDefinitionInput& i
     return page;
 }
 
-} // namespace feastbook::gen::jet
+} // namespace gen::jet

@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <vector>
 
-namespace feastbook::gen::jet {
+namespace gen::jet {
 
 // Where a table's usage maps are: rows on map pages, as page << 8 | row.
 struct MapPair {
@@ -29,4 +29,4 @@ struct TableDefinitionInput {
 // columns. The tables written here have no indexes.
 Bytes tableDefinitionPage(const JetFormat& format, const TableDefinitionInput& input);
 
-} // namespace feastbook::gen::jet
+} // namespace gen::jet

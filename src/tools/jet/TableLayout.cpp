@@ -1,6 +1,6 @@
 #include "tools/jet/TableLayout.h"
 
-namespace feastbook::gen::jet {
+namespace gen::jet {
 
 namespace {
 
@@ -32,4 +32,4 @@ TableLayout layoutOf(const std::vector<Column>& columns, const JetFormat& format
     return layout;
 }
 
-} // namespace feastbook::gen::jet
+} // namespace gen::jet

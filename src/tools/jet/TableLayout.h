@@ -6,7 +6,7 @@
 #include <cstddef>
 #include <vector>
 
-namespace feastbook::gen::jet {
+namespace gen::jet {
 
 // Where each column of a table lives in a row: fixed-length columns at fixed offsets after the
 // column count, variable-length ones in the order of their variable index after those.
@@ -25,4 +25,4 @@ struct TableLayout {
 
 TableLayout layoutOf(const std::vector<Column>& columns, const JetFormat& format);
 
-} // namespace feastbook::gen::jet
+} // namespace gen::jet

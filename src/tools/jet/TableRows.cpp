@@ -6,7 +6,7 @@
 #include <stdexcept>
 #include <string>
 
-namespace feastbook::gen::jet {
+namespace gen::jet {
 
 WrittenRows writeTableRows(PageFile& file, const Table& table, const TableLayout& layout,
                            std::uint32_t definitionPage)
@@ -39,4 +39,4 @@ WrittenRows writeTableRows(PageFile& file, const Table& table, const TableLayout
     return written;
 }
 
-} // namespace feastbook::gen::jet
+} // namespace gen::jet

@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <vector>
 
-namespace feastbook::gen::jet {
+namespace gen::jet {
 
 // The pages a table's rows took, for its usage maps. "With room" are the pages a later row
 // would still go to: the last page of each kind, as after Access appends rows one by one.
@@ -26,4 +26,4 @@ struct WrittenRows {
 WrittenRows writeTableRows(PageFile& file, const Table& table, const TableLayout& layout,
                            std::uint32_t definitionPage);
 
-} // namespace feastbook::gen::jet
+} // namespace gen::jet

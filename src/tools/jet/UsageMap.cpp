@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <stdexcept>
 
-namespace feastbook::gen::jet {
+namespace gen::jet {
 
 namespace {
 
@@ -25,7 +25,7 @@ Bytes inlineMap(const JetFormat& format, std::uint32_t first, const std::vector<
 std::uint32_t newBitmapPage(PageFile& file)
 {
     const std::uint32_t number = file.allocate();
-    file.page(number)[0] = kPageUsageBitmap;
+    file.page(number)[0] = PageUsageBitmap;
     file.page(number)[1] = 0x01;
     return number;
 }
@@ -89,4 +89,4 @@ Bytes freePageMap(PageFile& file)
     return row;
 }
 
-} // namespace feastbook::gen::jet
+} // namespace gen::jet

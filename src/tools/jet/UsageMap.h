@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <vector>
 
-namespace feastbook::gen::jet {
+namespace gen::jet {
 
 // Usage maps: bitmaps of pages, the lowest page in the lowest bit. A table has one of the pages
 // that hold its rows and one of those pages with room left; a long-value column has the same
@@ -24,4 +24,4 @@ Bytes usageMap(PageFile& file, std::vector<std::uint32_t> pages);
 // reaches. Call it last, once no page is added any more.
 Bytes freePageMap(PageFile& file);
 
-} // namespace feastbook::gen::jet
+} // namespace gen::jet

@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-namespace feastbook::gen::jet {
+namespace gen::jet {
 
 void UsageMapRows::fill(const MapPair& at, const PageSets& pages)
 {
@@ -27,4 +27,4 @@ std::uint32_t UsageMapRows::reserve()
     return pageRow(*m_page, m_file.addRow(*m_page, placeholder));
 }
 
-} // namespace feastbook::gen::jet
+} // namespace gen::jet

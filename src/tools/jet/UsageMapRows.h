@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <optional>
 
-namespace feastbook::gen::jet {
+namespace gen::jet {
 
 // The rows that hold usage maps, on pages of their own: reserved while the tables are laid out
 // (a table definition names them), filled in once every page of the file is known.
@@ -29,4 +29,4 @@ private:
     std::optional<std::uint32_t> m_page;
 };
 
-} // namespace feastbook::gen::jet
+} // namespace gen::jet
