@@ -1,5 +1,7 @@
 #include "artwork/ButtonPictures.h"
 
+#include "artwork/DesktopPalette.h"
+
 #include <QImage>
 #include <QPainter>
 #include <stdexcept>
@@ -7,19 +9,7 @@
 namespace ButtonPictures {
 namespace {
 
-// Entries of the desktop's 16-colour palette.
-const QColor Black(0, 0, 0);
-const QColor Maroon(128, 0, 0);
-const QColor Green(0, 128, 0);
-const QColor Navy(0, 0, 128);
-const QColor Grey(128, 128, 128);
-const QColor Silver(192, 192, 192);
-const QColor Red(255, 0, 0);
-const QColor Lime(0, 255, 0);
-const QColor Yellow(255, 255, 0);
-const QColor Blue(0, 0, 255);
-const QColor Aqua(0, 255, 255);
-const QColor White(255, 255, 255);
+using namespace DesktopPalette;
 
 constexpr QSize Sizes[] = {{29, 16}, {24, 12}, {16, 16}, {23, 16}, {16, 16}};
 

@@ -1,5 +1,6 @@
 #include "controls/CimpData.h"
 
+#include "artwork/DesktopPalette.h"
 #include "core/ErrorTrap.h"
 #include "core/Twips.h"
 #include "controls/InputCodes.h"
@@ -48,12 +49,6 @@ constexpr int PhaseB = 2;
 
 const QRgb Black = qRgb(0, 0, 0);
 
-// The desktop's 16-colour palette.
-constexpr QRgb Palette[16] = {
-    0x000000, 0x000080, 0x008000, 0x008080, 0x800000, 0x800080, 0x808000, 0xC0C0C0,
-    0x808080, 0x0000FF, 0x00FF00, 0x00FFFF, 0xFF0000, 0xFF00FF, 0xFFFF00, 0xFFFFFF,
-};
-
 int px(double twips)
 {
     return Twips::px(twips);
@@ -85,11 +80,11 @@ void dotsDown(QPainter &painter, int x, int y0, int y1)
 
 } // namespace
 
+// The date in Courier 9.75 points, the celebration in Arial 8.25 points.
 CimpData::CimpData(Platform &platform, QWidget *parent)
     : QWidget(parent)
     , m_platform(platform)
     , m_timer(new QTimer(this))
-    // Courier 9.75 pt and Arial 8.25 pt at 96 dots per inch.
     , m_dateFont(DesignFont::make({QStringLiteral("Courier New"), QStringLiteral("Courier"),
                                    QStringLiteral("Liberation Mono"), QStringLiteral("DejaVu Sans Mono")},
                                   QFont::TypeWriter, 13, true))
@@ -251,7 +246,7 @@ QColor CimpData::colourForCode(int n)
         return QColor(0, 0, 225);
     if (n < 0 || n > 15)
         throw std::out_of_range(QStringLiteral("There is no colour number %1.").arg(n).toStdString());
-    return QColor(Palette[n]);
+    return DesktopPalette::Colours[n];
 }
 
 void CimpData::showPhase(int phase)

@@ -10,6 +10,7 @@ struct KeyPair
     int code;
 };
 
+// clang-format off
 constexpr KeyPair Named[] = {
     {Qt::Key_Backspace, InputCodes::Back}, {Qt::Key_Tab, InputCodes::Tab},
     {Qt::Key_Backtab, InputCodes::Tab}, {Qt::Key_Return, InputCodes::Return},
@@ -27,6 +28,7 @@ constexpr KeyPair Named[] = {
     {Qt::Key_QuoteLeft, 192}, {Qt::Key_BracketLeft, 219}, {Qt::Key_Backslash, 220},
     {Qt::Key_BracketRight, 221}, {Qt::Key_Apostrophe, 222},
 };
+// clang-format on
 
 } // namespace
 

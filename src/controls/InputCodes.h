@@ -10,12 +10,14 @@ class QKeyEvent;
 class InputCodes
 {
 public:
+    // clang-format off
     enum Key : int {
         Back = 8, Tab = 9, Return = 13, Shift = 16, Control = 17, Menu = 18, Escape = 27,
         Space = 32, PageUp = 33, PageDown = 34, End = 35, Home = 36,
         Left = 37, Up = 38, Right = 39, Down = 40, Insert = 45, Delete = 46,
         F1 = 112, F3 = 114
     };
+    // clang-format on
 
     // The virtual-key code of a Qt key, 0 for keys that have none.
     static int keyCode(int qtKey, Qt::KeyboardModifiers modifiers = Qt::NoModifier);

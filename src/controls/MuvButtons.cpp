@@ -33,11 +33,12 @@ QSize twipsOf(QSizeF pixels)
 
 } // namespace
 
+// The frame's colours are the 3-D highlight and the window text colour, as on the desktop's own
+// buttons.
 MuvButtons::MuvButtons(Platform &platform, QWidget *parent)
     : QWidget(parent)
     , m_platform(platform)
     , m_font(captionFont())
-    // The 3-D highlight and the window text colour, as on the desktop's own buttons.
     , m_light(palette().color(QPalette::Light))
     , m_dark(palette().color(QPalette::WindowText))
 {

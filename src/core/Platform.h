@@ -14,11 +14,7 @@ enum class HelpWindowStyle { Normal = 1, Minimized = 2 };
 
 // Mouse messages from the tray icon, numbered as the desktop's window messages.
 namespace TrayMessage {
-constexpr int LeftDown = 0x201;
-constexpr int LeftUp = 0x202;
-constexpr int LeftDouble = 0x203;
-constexpr int RightDown = 0x204;
-constexpr int RightUp = 0x205;
+enum : int { LeftDown = 0x201, LeftUp = 0x202, LeftDouble = 0x203, RightDown = 0x204, RightUp = 0x205 };
 } // namespace TrayMessage
 
 // Everything the program asks of the desktop. One Qt implementation runs the real program;

@@ -62,8 +62,11 @@ public:
     // ends with the window.
     template <class W> void onActivation(W *window, void (W::*activate)(), void (W::*deactivate)() = nullptr)
     {
-        wire(window, [window, activate] { (window->*activate)(); },
-             deactivate ? std::function<void()>([window, deactivate] { (window->*deactivate)(); }) : nullptr);
+        const std::function<void()> onActivate = [window, activate] { (window->*activate)(); };
+        std::function<void()> onDeactivate;
+        if (deactivate)
+            onDeactivate = [window, deactivate] { (window->*deactivate)(); };
+        wire(window, onActivate, onDeactivate);
     }
 
     // The program window that is active now, if any.

@@ -9,13 +9,15 @@ namespace liturgy {
 
 namespace {
 
-constexpr std::array<const char*, 35> Ordinal = {
+// clang-format off
+constexpr std::array<const char *, 35> Ordinal = {
     "", "First", "Second", "Third", "Fourth", "Fifth", "Sixth", "Seventh", "Eighth", "Ninth",
     "Tenth", "Eleventh", "Twelfth", "Thirteenth", "Fourteenth", "Fifteenth", "Sixteenth",
     "Seventeenth", "Eighteenth", "Nineteenth", "Twentieth", "Twenty-First", "Twenty-Second",
     "Twenty-Third", "Twenty-Fourth", "Twenty-Fifth", "Twenty-Sixth", "Twenty-Seventh",
     "Twenty-Eighth", "Twenty-Ninth", "Thirtieth", "Thirty-First", "Thirty-Second",
     "Thirty-Third", "Thirty-Fourth"};
+// clang-format on
 
 constexpr std::array<const char*, 13> MonthName = {
     "", "January", "February", "March", "April", "May", "June", "July", "August",
@@ -502,6 +504,7 @@ std::vector<LiturgicalDay> LiturgicalCalendar::year(int civilYear) const
 
 const char* seasonName(Season s)
 {
+    // clang-format off
     switch (s) {
     case Season::Advent: return "Advent";
     case Season::Christmas: return "Christmas Time";
@@ -511,11 +514,13 @@ const char* seasonName(Season s)
     case Season::Triduum: return "Easter Triduum";
     case Season::Easter: return "Easter Time";
     }
+    // clang-format on
     return "";
 }
 
 const char* gradeName(Grade g)
 {
+    // clang-format off
     switch (g) {
     case Grade::Solemnity: return "Solemnity";
     case Grade::FeastOfTheLord: return "Feast of the Lord";
@@ -524,11 +529,13 @@ const char* gradeName(Grade g)
     case Grade::OptionalMemorial: return "Optional Memorial";
     case Grade::Commemoration: return "";
     }
+    // clang-format on
     return "";
 }
 
 const char* colourName(Colour c)
 {
+    // clang-format off
     switch (c) {
     case Colour::Black: return "Black";
     case Colour::White: return "White";
@@ -537,6 +544,7 @@ const char* colourName(Colour c)
     case Colour::Violet: return "Violet";
     case Colour::Rose: return "Rose";
     }
+    // clang-format on
     return "";
 }
 

@@ -18,6 +18,7 @@ using enum Grade;
 using enum Colour;
 using enum Scope;
 
+// clang-format off
 constexpr SanctoralEntry Entries[] = {
     // January
     {1, 1, Solemnity, White, Both, Ever, Still, "mary-mother-of-god", "Solemnity of Mary, the Holy Mother of God", "Mary, Mother of God"},
@@ -305,6 +306,7 @@ constexpr SanctoralEntry Entries[] = {
     {12, 29, OptionalMemorial, Red, Both, Ever, Still, "thomas-becket", "Saint Thomas Becket, Bishop and Martyr", "St Thomas Becket"},
     {12, 31, OptionalMemorial, White, Both, Ever, Still, "sylvester", "Saint Sylvester I, Pope", "St Sylvester I"},
 };
+// clang-format on
 
 } // namespace
 

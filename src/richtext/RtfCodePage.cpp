@@ -37,6 +37,7 @@ RtfCodePages::~RtfCodePages() = default;
 
 int RtfCodePages::forCharset(int charset)
 {
+    // clang-format off
     switch (charset) {
     case 77: return 10000;   // Mac Roman
     case 128: return 932;    // Shift-JIS
@@ -57,6 +58,7 @@ int RtfCodePages::forCharset(int charset)
     case 255: return 850;    // OEM
     default: return 0;       // ANSI, default and symbol fonts follow the document
     }
+    // clang-format on
 }
 
 QByteArray RtfCodePages::converterName(int codePage)

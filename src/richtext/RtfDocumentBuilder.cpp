@@ -231,6 +231,7 @@ QTextCharFormat RtfDocumentBuilder::charFormat(const RtfCharProps &props)
 QTextBlockFormat RtfDocumentBuilder::blockFormat(const RtfParaProps &props) const
 {
     QTextBlockFormat format;
+    // clang-format off
     switch (props.align) {
     case RtfAlign::Default: break;
     case RtfAlign::Left: format.setAlignment(Qt::AlignLeft); break;
@@ -238,6 +239,7 @@ QTextBlockFormat RtfDocumentBuilder::blockFormat(const RtfParaProps &props) cons
     case RtfAlign::Right: format.setAlignment(Qt::AlignRight); break;
     case RtfAlign::Justify: format.setAlignment(Qt::AlignJustify); break;
     }
+    // clang-format on
     if (props.rightToLeft)
         format.setLayoutDirection(Qt::RightToLeft);
     if (props.left)

@@ -7,6 +7,7 @@ namespace richtext {
 
 // The control words the RTF reader acts on. Words it does not know are read and dropped;
 // "Ignorable" ones open a destination whose text is skipped.
+// clang-format off
 enum class RtfKeyword : std::uint8_t {
     Unknown,
     // Destinations, and where their text goes.
@@ -26,6 +27,7 @@ enum class RtfKeyword : std::uint8_t {
     Tab, Line, EmDash, EnDash, EmSpace, EnSpace, QmSpace, Bullet, LQuote, RQuote, LDblQuote, RDblQuote, Zwj, Zwnj,
     Zwbo, Zwnbo, LtrMark, RtlMark
 };
+// clang-format on
 
 // The keyword a control word names; Unknown for every other word.
 RtfKeyword lookupKeyword(std::string_view word);

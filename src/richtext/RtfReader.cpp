@@ -341,6 +341,7 @@ void Reader::word(const RtfTokenizer::Token &token, RtfTokenizer &tokenizer)
 
     if (m_state.dest == Dest::FontTable) {
         RtfFont *font = m_fontBeingDefined >= 0 ? &m_tables.fonts[m_fontBeingDefined] : nullptr;
+        // clang-format off
         switch (kw) {
         case Kw::Font:
             m_fontBeingDefined = -1;
@@ -364,15 +365,18 @@ void Reader::word(const RtfTokenizer::Token &token, RtfTokenizer &tokenizer)
         case Kw::FontDecor: if (font) font->hint = QFont::Decorative; return;
         default: return;
         }
+        // clang-format on
     }
     if (m_state.dest == Dest::ColourTable) {
         const int component = has ? clamp(param, 0, 255) : 0;
+        // clang-format off
         switch (kw) {
         case Kw::Red: m_red = component; m_colourGiven = true; return;
         case Kw::Green: m_green = component; m_colourGiven = true; return;
         case Kw::Blue: m_blue = component; m_colourGiven = true; return;
         default: return;
         }
+        // clang-format on
     }
     textWord(kw, has, param);
 }
@@ -384,6 +388,7 @@ void Reader::textWord(Kw kw, bool has, int param)
     // Toggles: no parameter or a non-zero one switches on, 0 switches off.
     const bool on = !has || param != 0;
     const int twips = clamp(param, -MaxTwips, MaxTwips);
+    // clang-format off
     switch (kw) {
     case Kw::Plain: ch = RtfCharProps{}; return;
     case Kw::Bold: ch.bold = on; return;
@@ -428,6 +433,7 @@ void Reader::textWord(Kw kw, bool has, int param)
             put(QStringView(&c, 1));
         return;
     }
+    // clang-format on
 }
 
 void Reader::symbol(char16_t c)
@@ -435,6 +441,7 @@ void Reader::symbol(char16_t c)
     if (m_state.dest == Dest::Skip)
         return;
     char16_t out = 0;
+    // clang-format off
     switch (c) {
     case u'\\': case u'{': case u'}': out = c; break;
     case u'~': out = 0x00A0; break;   // non-breaking space
@@ -448,6 +455,7 @@ void Reader::symbol(char16_t c)
         return;
     default: return;
     }
+    // clang-format on
     put(QStringView(&out, 1));
 }
 
