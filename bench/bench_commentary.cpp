@@ -2,9 +2,9 @@
 // cursor to the grid's selected row, the RTF reading and the layout of the text.
 //
 //   bench_commentary [feastbook.mdb]
-#include "support/BenchCalendar.h"
 #include "controls/VisualControl.h"
 #include "data/CalendarVariant.h"
+#include "support/BenchCalendar.h"
 #include "windows/Form2.h"
 #include "windows/Form3.h"
 

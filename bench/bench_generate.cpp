@@ -29,7 +29,8 @@ int main()
         total += elapsed.count();
     }
     fs::remove_all(folder);
-    std::printf("generate 2000-2003 (1461 days, both calendars, SQLite file): best %.1f ms, mean %.1f ms over %d runs\n",
-                best, total / Runs, Runs);
+    std::printf(
+        "generate 2000-2003 (1461 days, both calendars, SQLite file): best %.1f ms, mean %.1f ms over %d runs\n", best,
+        total / Runs, Runs);
     return 0;
 }

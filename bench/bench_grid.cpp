@@ -2,10 +2,10 @@
 // key that scrolls and refreshes all 21 cells, and the idle CPU of a grid with a day selected.
 //
 //   bench_grid [feastbook.mdb] [idle seconds, default 60]
-#include "support/BenchCalendar.h"
 #include "controls/CimpData.h"
 #include "controls/InputCodes.h"
 #include "controls/VisualControl.h"
+#include "support/BenchCalendar.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

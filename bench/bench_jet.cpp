@@ -6,10 +6,10 @@
 //   bench_jet --file FEASTBOOK.MDB [repetitions]  a calendar file of your own
 //   bench_jet --write PATH [--access2000] [--first-year Y]
 //                                                 write a computed calendar as Access and stop
-#include "tools/CalendarRows.h"
 #include "data/CalendarDatabase.h"
 #include "support/AccessCalendar.h"
 #include "support/TestDatabase.h"
+#include "tools/CalendarRows.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -21,8 +21,8 @@
 
 namespace {
 
-const QStringList Columns{"DataUniv", "evenimentUniv", "evenimentSUA", "ToolTipUniv", "ToolTipSUA",
-                          "ComentariuUniv", "ComentariuSUA", "culoriUniv", "CuloriSUA"};
+const QStringList Columns{"DataUniv",       "evenimentUniv", "evenimentSUA", "ToolTipUniv", "ToolTipSUA",
+                          "ComentariuUniv", "ComentariuSUA", "culoriUniv",   "CuloriSUA"};
 
 std::vector<TestDay> computedCalendar(int firstYear = 2000)
 {

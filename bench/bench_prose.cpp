@@ -3,9 +3,9 @@
 // commonest, how long they are, and how many words the prose folder holds.
 // The body of a commentary is what follows its cycles line, read back as the window shows it.
 
-#include "tools/CalendarRows.h"
 #include "liturgy/Prose.h"
 #include "richtext/RtfReader.h"
+#include "tools/CalendarRows.h"
 
 #include <QGuiApplication>
 #include <QRegularExpression>
@@ -18,18 +18,19 @@
 
 namespace {
 
-struct Day {
+struct Day
+{
     QString date;
-    bool ordinaryWeekday;  // the weekdays of one week of Ordinary Time share their week's text
+    bool ordinaryWeekday; // the weekdays of one week of Ordinary Time share their week's text
 };
 
-qsizetype wordCount(const QString& text)
+qsizetype wordCount(const QString &text)
 {
     static const QRegularExpression blanks(QStringLiteral("\\s+"));
     return text.split(blanks, Qt::SkipEmptyParts).size();
 }
 
-QString bodyOf(const std::string& rtf)
+QString bodyOf(const std::string &rtf)
 {
     QTextDocument document;
     richtext::RtfReader::read(QString::fromStdString(rtf), document);
@@ -39,7 +40,7 @@ QString bodyOf(const std::string& rtf)
     return end < 0 ? QString() : text.mid(end + 1).trimmed();
 }
 
-void report(const char* variant, const std::map<QString, std::vector<Day>>& bodies)
+void report(const char *variant, const std::map<QString, std::vector<Day>> &bodies)
 {
     std::vector<qsizetype> words;
     qsizetype mostDays = 0;
@@ -48,7 +49,7 @@ void report(const char* variant, const std::map<QString, std::vector<Day>>& bodi
     QString commonest;
     QString shortestDay;
     qsizetype shortest = -1;
-    for (const auto& [body, days] : bodies) {
+    for (const auto &[body, days] : bodies) {
         const qsizetype n = wordCount(body);
         if (shortest < 0 || n < shortest) {
             shortest = n;
@@ -61,14 +62,14 @@ void report(const char* variant, const std::map<QString, std::vector<Day>>& bodi
         }
         std::map<QString, qsizetype> perYear;
         std::map<QString, qsizetype> perYearBesides;
-        for (const Day& d : days) {
+        for (const Day &d : days) {
             ++perYear[d.date.left(4)];
             if (!d.ordinaryWeekday)
                 ++perYearBesides[d.date.left(4)];
         }
-        for (const auto& [year, count] : perYear)
+        for (const auto &[year, count] : perYear)
             mostInAYear = std::max(mostInAYear, count);
-        for (const auto& [year, count] : perYearBesides)
+        for (const auto &[year, count] : perYearBesides)
             mostInAYearBesidesOrdinary = std::max(mostInAYearBesidesOrdinary, count);
     }
     std::sort(words.begin(), words.end());
@@ -77,14 +78,13 @@ void report(const char* variant, const std::map<QString, std::vector<Day>>& bodi
                 "(%lld outside weekdays of Ordinary Time): \"%s...\"\n",
                 static_cast<long long>(mostDays), static_cast<long long>(mostInAYear),
                 static_cast<long long>(mostInAYearBesidesOrdinary), qPrintable(commonest));
-    std::printf("  words of a body: median %lld, minimum %lld (%s)\n",
-                static_cast<long long>(words[words.size() / 2]), static_cast<long long>(shortest),
-                qPrintable(shortestDay));
+    std::printf("  words of a body: median %lld, minimum %lld (%s)\n", static_cast<long long>(words[words.size() / 2]),
+                static_cast<long long>(shortest), qPrintable(shortestDay));
 }
 
 } // namespace
 
-int main(int argc, char** argv)
+int main(int argc, char **argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -99,12 +99,12 @@ int main(int argc, char** argv)
     std::map<QString, std::vector<Day>> universal;
     std::map<QString, std::vector<Day>> usa;
     std::map<QString, int> either;
-    for (const auto& r : rows) {
+    for (const auto &r : rows) {
         const bool sameInUsa = r.comentariuSUA == CalendarSchema::SameAsUniversal;
         const QString bodyU = bodyOf(r.comentariuUniv);
         const QString bodyS = sameInUsa ? bodyU : bodyOf(r.comentariuSUA);
         const QString date = QString::fromStdString(r.data);
-        const auto ordinary = [](const std::string& title) {
+        const auto ordinary = [](const std::string &title) {
             return title.find(" Week in Ordinary Time") != std::string::npos;
         };
         universal[bodyU].push_back({date, ordinary(r.toolTipUniv)});
@@ -118,10 +118,9 @@ int main(int argc, char** argv)
     std::printf("both calendars: %zu different bodies\n", either.size());
 
     qsizetype total = 0;
-    for (const liturgy::ProseEntry& e : liturgy::proseTable())
+    for (const liturgy::ProseEntry &e : liturgy::proseTable())
         for (std::string_view p : e.paragraphs)
             total += wordCount(QString::fromUtf8(p.data(), qsizetype(p.size())));
-    std::printf("prose folder: %zu texts, %lld words\n", liturgy::proseTable().size(),
-                static_cast<long long>(total));
+    std::printf("prose folder: %zu texts, %lld words\n", liturgy::proseTable().size(), static_cast<long long>(total));
     return 0;
 }

@@ -40,7 +40,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const richtext::RtfReadResult result = text ? richtext::CommentaryDocument::fill(document, QString::fromUtf8(input))
                                                 : richtext::CommentaryDocument::fill(document, input);
     if (!result.wasRtf && richtext::RtfReader::isRtf(QString::fromLatin1(input)))
-        std::abort();  // the two ways of recognising a document must agree
+        std::abort(); // the two ways of recognising a document must agree
     document.setTextWidth(TextWidth);
     (void)document.documentLayout()->documentSize();
     return 0;

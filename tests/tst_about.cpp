@@ -1,6 +1,6 @@
 // The about window with its animated emblem, and the credits box it opens.
-#include "support/ShellHarness.h"
 #include "artwork/Emblem.h"
+#include "support/ShellHarness.h"
 #include "windows/Form2.h"
 #include "windows/frmAboutReg.h"
 #include "windows/frmAutori.h"
@@ -91,8 +91,8 @@ private slots:
         QVERIFY(!w.isVisible() && h.module.windows().isLoaded<frmAboutReg>());
 
         // A click anywhere on the credits hides them, and so does Escape.
-        for (QWidget *target : {static_cast<QWidget *>(&c), static_cast<QWidget *>(&c.heading()),
-                                static_cast<QWidget *>(&c.names())}) {
+        for (QWidget *target :
+             {static_cast<QWidget *>(&c), static_cast<QWidget *>(&c.heading()), static_cast<QWidget *>(&c.names())}) {
             h.module.windows().show<frmAutori>();
             clickOn(target);
             QVERIFY(!c.isVisible());

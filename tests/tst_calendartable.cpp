@@ -2,8 +2,8 @@
 #include "data/CalendarDatabase.h"
 #include "data/DataError.h"
 #include "data/RowNumber.h"
-#include "support/DayRecord.h"
 #include "data/VariantColumns.h"
+#include "support/DayRecord.h"
 #include "support/TestDatabase.h"
 
 #include <QFile>
@@ -20,8 +20,8 @@ private:
     QString path(const QString &name) const { return m_dir.filePath(name); }
 
     // One row whose SUA columns hold the given values.
-    std::unique_ptr<CalendarCursor> oneRow(const QString &suaEvent, const QString &suaTitle,
-                                           const QString &suaComment, const QString &suaColour)
+    std::unique_ptr<CalendarCursor> oneRow(const QString &suaEvent, const QString &suaTitle, const QString &suaComment,
+                                           const QString &suaColour)
     {
         auto rows = TestDatabase::days(QDate(2000, 1, 1), 1);
         rows[0].evenimentUniv = QStringLiteral("Univ event");
@@ -173,11 +173,36 @@ void TestCalendarTable::eachReaderTakesItsColumn_data()
     QTest::addColumn<QString>("commentary");
     QTest::addColumn<QString>("title");
 
-    QTest::newRow("universal") << "Universal" << "=" << "Univ event" << "1" << "Univ comment" << "Univ title";
-    QTest::newRow("sua marker") << "SUA" << "=" << "Univ event" << "=" << "Univ comment" << "Univ title";
-    QTest::newRow("sua own text") << "SUA" << "USA" << "USA" << "USA" << "USA" << "USA";
-    QTest::newRow("blank before") << "SUA" << " =" << " =" << " =" << " =" << " =";
-    QTest::newRow("blank after") << "SUA" << "= " << "= " << "= " << "= " << "= ";
+    QTest::newRow("universal") << "Universal"
+                               << "="
+                               << "Univ event"
+                               << "1"
+                               << "Univ comment"
+                               << "Univ title";
+    QTest::newRow("sua marker") << "SUA"
+                                << "="
+                                << "Univ event"
+                                << "="
+                                << "Univ comment"
+                                << "Univ title";
+    QTest::newRow("sua own text") << "SUA"
+                                  << "USA"
+                                  << "USA"
+                                  << "USA"
+                                  << "USA"
+                                  << "USA";
+    QTest::newRow("blank before") << "SUA"
+                                  << " ="
+                                  << " ="
+                                  << " ="
+                                  << " ="
+                                  << " =";
+    QTest::newRow("blank after") << "SUA"
+                                 << "= "
+                                 << "= "
+                                 << "= "
+                                 << "= "
+                                 << "= ";
 }
 
 void TestCalendarTable::eachReaderTakesItsColumn()
@@ -193,7 +218,8 @@ void TestCalendarTable::eachReaderTakesItsColumn()
 
 void TestCalendarTable::otherVariantsReadNothing()
 {
-    auto rs = oneRow(QStringLiteral("USA event"), QStringLiteral("="), QStringLiteral("USA comment"), QStringLiteral("4"));
+    auto rs =
+        oneRow(QStringLiteral("USA event"), QStringLiteral("="), QStringLiteral("USA comment"), QStringLiteral("4"));
     // The search opens the Universal commentary when the title is "=", whatever the
     // commentary column holds; the commentary window goes by the commentary column.
     QCOMPARE(*VariantColumns::searchCommentary(*rs, QStringLiteral("SUA")), QStringLiteral("Univ comment"));

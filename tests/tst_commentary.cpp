@@ -27,8 +27,7 @@ struct CommentaryHarness : WindowHarness
 {
     explicit CommentaryHarness(const QString &variant = QString(), const QString &drag = QStringLiteral("Not Found"))
         : WindowHarness(commentaries, variant, drag)
-    {
-    }
+    {}
     QString shown() { return module.windows().window<Form3>().text().toPlainText(); }
 };
 
@@ -221,9 +220,10 @@ void TestCommentary::resizeFollowsTheDesktop()
 void TestCommentary::tooTallACommentaryIsCutWithANote()
 {
     CommentaryHarness h;
-    TestDatabase::exec(h.databasePath(), QStringLiteral("UPDATE calendarComplet SET ComentariuUniv = "
-                                                        "'{\\rtf1\\fs3276 i' || replace(printf('%.3600c', '*'), '*', '\\par') || '}' "
-                                                        "WHERE Data = '2001-04-16'"));
+    TestDatabase::exec(h.databasePath(),
+                       QStringLiteral("UPDATE calendarComplet SET ComentariuUniv = "
+                                      "'{\\rtf1\\fs3276 i' || replace(printf('%.3600c', '*'), '*', '\\par') || '}' "
+                                      "WHERE Data = '2001-04-16'"));
     Form2 &main = h.activate<Form2>();
     QTRY_VERIFY(main.grid().cell(10).hasFocus());
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);

@@ -70,15 +70,23 @@ private slots:
         QTest::addColumn<QColor>("first");
         QTest::addColumn<QColor>("second");
         // One digit: "4" and "1" have colours of their own, the others are the 16-colour palette.
-        QTest::newRow("4 red") << "Easter Sunday" << "4" << 13 << Red << Red;
-        QTest::newRow("1 white shows blue") << "Easter Sunday" << "1" << 13 << Blue << Blue;
-        QTest::newRow("0 black") << "Easter Sunday" << "0" << 13 << Black << Black;
-        QTest::newRow("9 palette blue") << "Easter Sunday" << "9" << 13 << QColor(0, 0, 255) << QColor();
+        QTest::newRow("4 red") << "Easter Sunday"
+                               << "4" << 13 << Red << Red;
+        QTest::newRow("1 white shows blue") << "Easter Sunday"
+                                            << "1" << 13 << Blue << Blue;
+        QTest::newRow("0 black") << "Easter Sunday"
+                                 << "0" << 13 << Black << Black;
+        QTest::newRow("9 palette blue") << "Easter Sunday"
+                                        << "9" << 13 << QColor(0, 0, 255) << QColor();
         // Two digits: split after the first ";", which belongs to the first part.
-        QTest::newRow("2;4 split at 8") << "Tuesday; St Anne" << "2;4" << 8 << Green << Red;
-        QTest::newRow("4;1 without ;") << "Easter Sunday" << "4;1" << 0 << Red << Blue;
-        QTest::newRow("first ; counts") << "a;b;c" << "5;6" << 2 << QColor(128, 0, 128) << QColor(128, 128, 0);
-        QTest::newRow("middle not read") << "Mon;Tue" << "2x4" << 4 << Green << Red;
+        QTest::newRow("2;4 split at 8") << "Tuesday; St Anne"
+                                        << "2;4" << 8 << Green << Red;
+        QTest::newRow("4;1 without ;") << "Easter Sunday"
+                                       << "4;1" << 0 << Red << Blue;
+        QTest::newRow("first ; counts") << "a;b;c"
+                                        << "5;6" << 2 << QColor(128, 0, 128) << QColor(128, 128, 0);
+        QTest::newRow("middle not read") << "Mon;Tue"
+                                         << "2x4" << 4 << Green << Red;
     }
 
     void colours()
@@ -90,7 +98,8 @@ private slots:
         QFETCH(QColor, second);
         CimpData cell(platform);
         const bool two = code.size() == 3;
-        format(cell, QStringLiteral("Mon; Anne"), two ? QStringLiteral("4") : QStringLiteral("2;4")); // the other kind first
+        format(cell, QStringLiteral("Mon; Anne"),
+               two ? QStringLiteral("4") : QStringLiteral("2;4")); // the other kind first
         format(cell, text, code);
         QCOMPARE(cell.showsTwoColours(), two);
         QCOMPARE(cell.shownText(), text);
@@ -210,7 +219,7 @@ private slots:
         cell.resize(100, 19);
         QTRY_COMPARE(cell.width(), 100);
         QCOMPARE(cell.celebrationBox(), QRectF(132, 2, 281, 14));
-        cell.Paint(); // A again
+        cell.Paint();                              // A again
         QVERIFY(frameAt(97, 0) && frameAt(98, 0)); // 100 - 2.986 and 100 - 1.99
     }
 
@@ -222,9 +231,14 @@ private slots:
         QTRY_COMPARE(cell->celebrationBox().left(), 132.0);
         QStringList events;
         bool focusedAtClick = false;
-        connect(cell, &CimpData::MouseDown, cell, [&](int b, int, double x, double) { events << QStringLiteral("down %1 %2").arg(b).arg(x); });
-        connect(cell, &CimpData::MouseMove, cell, [&](int, int, double x, double y) { events << QStringLiteral("move %1,%2").arg(x).arg(y); });
-        connect(cell, &CimpData::Click, cell, [&] { events << QStringLiteral("click"); focusedAtClick = cell->hasFocus(); });
+        connect(cell, &CimpData::MouseDown, cell,
+                [&](int b, int, double x, double) { events << QStringLiteral("down %1 %2").arg(b).arg(x); });
+        connect(cell, &CimpData::MouseMove, cell,
+                [&](int, int, double x, double y) { events << QStringLiteral("move %1,%2").arg(x).arg(y); });
+        connect(cell, &CimpData::Click, cell, [&] {
+            events << QStringLiteral("click");
+            focusedAtClick = cell->hasFocus();
+        });
         connect(cell, &CimpData::DblClick, cell, [&] { events << QStringLiteral("dbl"); });
 
         w.other->setFocus();
@@ -232,7 +246,7 @@ private slots:
         QCOMPARE(events, QStringList({"click"}));
         QVERIFY(focusedAtClick);
         events.clear();
-        QTest::mouseClick(cell, Qt::LeftButton, {}, QPoint(120, 8)); // the surface between the texts
+        QTest::mouseClick(cell, Qt::LeftButton, {}, QPoint(120, 8));  // the surface between the texts
         QTest::mouseClick(cell, Qt::RightButton, {}, QPoint(200, 8)); // the celebration text
         QCOMPARE(events, QStringList({"down 1 120", "click"}));
         events.clear();
@@ -241,7 +255,7 @@ private slots:
         QTest::mouseRelease(cell, Qt::LeftButton, {}, QPoint(200, 8));
         QCOMPARE(events, QStringList({"click", "dbl"}));
         events.clear();
-        QTest::mouseMove(cell, QPoint(12, 7)); // over the date: its own coordinates
+        QTest::mouseMove(cell, QPoint(12, 7));  // over the date: its own coordinates
         QTest::mouseMove(cell, QPoint(200, 7)); // over the celebration: nothing
         QTest::mouseMove(cell, QPoint(118, 7));
         QCOMPARE(events, QStringList({"move 10,5", "move 118,7"}));
@@ -291,7 +305,11 @@ private slots:
         w.cell->setFocus();
         bool keep = true;
         QList<int> codes;
-        connect(w.cell, &CimpData::KeyDown, w.cell, [&](int *c, int) { codes << *c; if (keep) *c = 0; });
+        connect(w.cell, &CimpData::KeyDown, w.cell, [&](int *c, int) {
+            codes << *c;
+            if (keep)
+                *c = 0;
+        });
         QTest::keyClick(w.window.windowHandle(), Qt::Key_Tab);
         QVERIFY(w.cell->hasFocus());
         keep = false;

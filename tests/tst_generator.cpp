@@ -1,6 +1,6 @@
 #include "data/CalendarSchema.h"
-#include "tools/CalendarRows.h"
 #include "richtext/RtfReader.h"
+#include "tools/CalendarRows.h"
 
 #include <QtTest>
 
@@ -18,24 +18,25 @@ using gen::CalendarRow;
 
 namespace {
 
-struct Run {
+struct Run
+{
     int exitCode;
     QString out;
     QString err;
 };
 
-Run runGenerator(const QStringList& args, const QString& workDir = QString())
+Run runGenerator(const QStringList &args, const QString &workDir = QString())
 {
     QProcess p;
     if (!workDir.isEmpty())
         p.setWorkingDirectory(workDir);
     p.start(QStringLiteral(FEASTBOOK_GEN_PATH), args);
     p.waitForFinished(60000);
-    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,
-            QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError())};
+    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, QString::fromUtf8(p.readAllStandardOutput()),
+            QString::fromUtf8(p.readAllStandardError())};
 }
 
-QByteArray fileHash(const QString& path)
+QByteArray fileHash(const QString &path)
 {
     QFile f(path);
     if (!f.open(QIODevice::ReadOnly))
@@ -44,14 +45,15 @@ QByteArray fileHash(const QString& path)
 }
 
 // The text a reader takes from a SUA column: the Universal text where "=" stands.
-QString effective(const std::string& universalText, const std::string& usaText)
+QString effective(const std::string &universalText, const std::string &usaText)
 {
     return QString::fromStdString(usaText == "=" ? universalText : usaText);
 }
 
 } // namespace
 
-class TestGenerator : public QObject {
+class TestGenerator : public QObject
+{
     Q_OBJECT
 
 private slots:
@@ -62,7 +64,7 @@ private slots:
         QCOMPARE(m_rows.size(), size_t(1461));
         QDate expected(2000, 1, 1);
         for (size_t i = 0; i < m_rows.size(); ++i) {
-            const CalendarRow& r = m_rows[i];
+            const CalendarRow &r = m_rows[i];
             QCOMPARE(r.id, int(i) + 1);
             QCOMPARE(QString::fromStdString(r.data), expected.toString(Qt::ISODate));
             // "W Apr 16": the weekday initial, the month, the two-digit day.
@@ -77,13 +79,13 @@ private slots:
     {
         static const QRegularExpression oneColour(QStringLiteral("^[012456]$"));
         static const QRegularExpression twoColours(QStringLiteral("^[012456];[012456]$"));
-        for (const CalendarRow& r : m_rows) {
+        for (const CalendarRow &r : m_rows) {
             const QByteArray where = QByteArray::fromStdString(r.data);
             QVERIFY2(r.culoriSUA != "=" && r.culoriUniv != "=", where);
             // Texts are plain lines: a control character (a NUL from padding) would end the
             // string early in C readers of the file and show as garbage elsewhere.
-            for (const std::string* t : {&r.dataUniv, &r.evenimentUniv, &r.evenimentSUA, &r.toolTipUniv,
-                                         &r.toolTipSUA, &r.comentariuUniv, &r.comentariuSUA})
+            for (const std::string *t : {&r.dataUniv, &r.evenimentUniv, &r.evenimentSUA, &r.toolTipUniv, &r.toolTipSUA,
+                                         &r.comentariuUniv, &r.comentariuSUA})
                 QVERIFY2(std::none_of(t->begin(), t->end(), [](char c) { return c >= 0 && c < 0x20; }),
                          where + ": " + QByteArray::fromStdString(*t));
             QVERIFY2(r.comentariuSUA != "=" || r.toolTipSUA == "=", where);
@@ -92,7 +94,7 @@ private slots:
             QVERIFY2(r.toolTipSUA != r.toolTipUniv, where);
             QVERIFY2(r.comentariuSUA != r.comentariuUniv, where);
 
-            for (const auto& [event, colours] :
+            for (const auto &[event, colours] :
                  {std::pair{QString::fromStdString(r.evenimentUniv), QString::fromStdString(r.culoriUniv)},
                   std::pair{effective(r.evenimentUniv, r.evenimentSUA), QString::fromStdString(r.culoriSUA)}}) {
                 QVERIFY2(!event.isEmpty() && event.size() <= 45, qPrintable(event));
@@ -101,7 +103,7 @@ private slots:
                 QVERIFY2(twoParts ? twoColours.match(colours).hasMatch() : oneColour.match(colours).hasMatch(),
                          qPrintable(event + " / " + colours));
             }
-            for (const std::string* rtf : {&r.comentariuUniv, &r.comentariuSUA}) {
+            for (const std::string *rtf : {&r.comentariuUniv, &r.comentariuSUA}) {
                 if (*rtf == "=")
                     continue;
                 QVERIFY2(rtf->rfind("{\\rtf1", 0) == 0 && rtf->back() == '}', where);
@@ -111,9 +113,9 @@ private slots:
 
     void everyCommentaryReadsBackCleanly()
     {
-        for (const CalendarRow& r : m_rows) {
-            for (const auto& [title, rtf] : {std::pair{&r.toolTipUniv, &r.comentariuUniv},
-                                            std::pair{&r.toolTipSUA, &r.comentariuSUA}}) {
+        for (const CalendarRow &r : m_rows) {
+            for (const auto &[title, rtf] :
+                 {std::pair{&r.toolTipUniv, &r.comentariuUniv}, std::pair{&r.toolTipSUA, &r.comentariuSUA}}) {
                 if (*rtf == "=")
                     continue;
                 QTextDocument document;
@@ -141,16 +143,16 @@ private slots:
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QByteArray header = file.read(100);
         QVERIFY(header.startsWith(QByteArray("SQLite format 3\0", 16)));
-        QCOMPARE(int(header[18]), 1);  // rollback journal, not WAL: read-only readers need no side files
+        QCOMPARE(int(header[18]), 1); // rollback journal, not WAL: read-only readers need no side files
 
-        sqlite3* db = nullptr;
+        sqlite3 *db = nullptr;
         QCOMPARE(sqlite3_open_v2(path.toUtf8().constData(), &db, SQLITE_OPEN_READONLY, nullptr), SQLITE_OK);
-        const auto scalar = [&](const char* sql) {
-            sqlite3_stmt* s = nullptr;
+        const auto scalar = [&](const char *sql) {
+            sqlite3_stmt *s = nullptr;
             sqlite3_prepare_v2(db, sql, -1, &s, nullptr);
             QString v;
             if (sqlite3_step(s) == SQLITE_ROW)
-                v = QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(s, 0)));
+                v = QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_column_text(s, 0)));
             sqlite3_finalize(s);
             return v;
         };
@@ -175,7 +177,9 @@ private slots:
         QCOMPARE(runGenerator({QStringLiteral("-o"), path, QStringLiteral("--force")}).exitCode, 0);
         QCOMPARE(fileHash(path), before);
         QCOMPARE(runGenerator({QStringLiteral("--first-year"), QStringLiteral("2026"), QStringLiteral("-o"), path,
-                               QStringLiteral("--force")}).exitCode, 0);
+                               QStringLiteral("--force")})
+                     .exitCode,
+                 0);
         QVERIFY(fileHash(path) != before);
     }
 

@@ -38,8 +38,10 @@ void TestGridPaging::keysMoveTheWindowAndTheSelection_data()
     QTest::newRow("page up with top 21 lands on the first page") << int(K::PageUp) << 10 << 21 << 30 << 1461 << 1 << 9;
     QTest::newRow("page up with top 22 moves a page") << int(K::PageUp) << 10 << 22 << 31 << 1461 << 1 << 10;
     QTest::newRow("page down onto the last row") << int(K::PageDown) << 1 << 1440 << 1440 << 1461 << 1441 << 21;
-    QTest::newRow("page down one row before that moves a page") << int(K::PageDown) << 1 << 1419 << 1439 << 1461 << 1440 << 1;
-    QTest::newRow("page down onto the last page, 21 rows on") << int(K::PageDown) << 10 << 1420 << 1429 << 1461 << 1441 << 10;
+    QTest::newRow("page down one row before that moves a page")
+        << int(K::PageDown) << 1 << 1419 << 1439 << 1461 << 1440 << 1;
+    QTest::newRow("page down onto the last page, 21 rows on")
+        << int(K::PageDown) << 10 << 1420 << 1429 << 1461 << 1441 << 10;
     QTest::newRow("page down moves a page") << int(K::PageDown) << 10 << 1419 << 1428 << 1461 << 1440 << 10;
     QTest::newRow("home") << int(K::Home) << 7 << 500 << 506 << 1461 << 1 << 1;
     QTest::newRow("end") << int(K::End) << 7 << 500 << 506 << 1461 << 1441 << 21;

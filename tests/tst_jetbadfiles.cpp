@@ -29,15 +29,36 @@ std::vector<TestDay> calendar()
     return days;
 }
 
-int pageSize(const JetImage &image) { return image.pageSize(); }
-bool jet3(const JetImage &image) { return image.pageSize() == 2048; }
-int rowCountAt(const JetImage &image) { return jet3(image) ? 8 : 12; }
+int pageSize(const JetImage &image)
+{
+    return image.pageSize();
+}
+bool jet3(const JetImage &image)
+{
+    return image.pageSize() == 2048;
+}
+int rowCountAt(const JetImage &image)
+{
+    return jet3(image) ? 8 : 12;
+}
 
-void put16(QByteArray &file, qsizetype at, quint16 v) { qToLittleEndian(v, file.data() + at); }
-void put32(QByteArray &file, qsizetype at, quint32 v) { qToLittleEndian(v, file.data() + at); }
-quint16 get16(const QByteArray &file, qsizetype at) { return qFromLittleEndian<quint16>(file.constData() + at); }
+void put16(QByteArray &file, qsizetype at, quint16 v)
+{
+    qToLittleEndian(v, file.data() + at);
+}
+void put32(QByteArray &file, qsizetype at, quint32 v)
+{
+    qToLittleEndian(v, file.data() + at);
+}
+quint16 get16(const QByteArray &file, qsizetype at)
+{
+    return qFromLittleEndian<quint16>(file.constData() + at);
+}
 
-qsizetype pageAt(const JetImage &image, quint32 page) { return qsizetype(page) * pageSize(image); }
+qsizetype pageAt(const JetImage &image, quint32 page)
+{
+    return qsizetype(page) * pageSize(image);
+}
 // Where the offset of a row is kept on its page.
 qsizetype rowOffsetAt(const JetImage &image, quint32 page, int row)
 {
@@ -98,12 +119,10 @@ void TestJetBadFiles::damageGivesOneClearError_data()
     add("truncated in half", "past the end", [](QByteArray &f, const JetImage &i) {
         f.truncate(pageAt(i, table(i).dataPages.at(table(i).dataPages.size() / 2)) + 100);
     });
-    add("truncated before the memo pages", "past the end", [](QByteArray &f, const JetImage &i) {
-        f.truncate(pageAt(i, table(i).memoPages.first()));
-    });
-    add("zeroed after the header", "damaged", [](QByteArray &f, const JetImage &i) {
-        f = f.left(pageSize(i)) + QByteArray(f.size() - pageSize(i), '\0');
-    });
+    add("truncated before the memo pages", "past the end",
+        [](QByteArray &f, const JetImage &i) { f.truncate(pageAt(i, table(i).memoPages.first())); });
+    add("zeroed after the header", "damaged",
+        [](QByteArray &f, const JetImage &i) { f = f.left(pageSize(i)) + QByteArray(f.size() - pageSize(i), '\0'); });
     add("random after the header", "damaged", [](QByteArray &f, const JetImage &i) {
         QRandomGenerator random(12);
         for (qsizetype p = pageSize(i); p < f.size(); ++p)
@@ -111,25 +130,22 @@ void TestJetBadFiles::damageGivesOneClearError_data()
     });
     add("of a later Access", "Access 2007", [](QByteArray &f, const JetImage &) { f[0x14] = 3; });
     add("encrypted", "encrypted", [](QByteArray &f, const JetImage &) { f[0x3E] = char(f.at(0x3E) ^ 0x5A); });
-    add("catalog definition loops", "loops back to page 2", [](QByteArray &f, const JetImage &i) {
-        put32(f, pageAt(i, 2) + 4, 2);
-    });
+    add("catalog definition loops", "loops back to page 2",
+        [](QByteArray &f, const JetImage &i) { put32(f, pageAt(i, 2) + 4, 2); });
     add("table definition chain loops", "loops back", [](QByteArray &f, const JetImage &i) {
         const quint32 def = table(i).definitionPage;
         put32(f, pageAt(i, def) + 4, def);
     });
-    add("table definition is no definition", "not a table definition", [](QByteArray &f, const JetImage &i) {
-        f[pageAt(i, table(i).definitionPage)] = 1;
-    });
+    add("table definition is no definition", "not a table definition",
+        [](QByteArray &f, const JetImage &i) { f[pageAt(i, table(i).definitionPage)] = 1; });
     add("column count past the definition", "outside", [](QByteArray &f, const JetImage &i) {
         put16(f, pageAt(i, table(i).definitionPage) + (jet3(i) ? 25 : 45), 0xFFFF);
     });
     add("row count past the page", "more than fit", [](QByteArray &f, const JetImage &i) {
         put16(f, pageAt(i, table(i).dataPages.first()) + rowCountAt(i), 0xFFFF);
     });
-    add("row offset past the page", "impossible bounds", [](QByteArray &f, const JetImage &i) {
-        put16(f, rowOffsetAt(i, table(i).dataPages.first(), 0), 0x1FFF);
-    });
+    add("row offset past the page", "impossible bounds",
+        [](QByteArray &f, const JetImage &i) { put16(f, rowOffsetAt(i, table(i).dataPages.first(), 0), 0x1FFF); });
     add("variable columns past the row", "variable columns", [](QByteArray &f, const JetImage &i) {
         const quint32 page = table(i).dataPages.first();
         const qsizetype end = pageAt(i, page) + pageSize(i); // row 0 ends at the page's end
@@ -159,15 +175,12 @@ void TestJetBadFiles::damageGivesOneClearError_data()
         const quint32 first = firstMemoChunk(i);
         put32(f, rowAt(f, i, first >> 8, 0), first);
     });
-    add("memo chain runs past the file", "past the end", [](QByteArray &f, const JetImage &i) {
-        put32(f, rowAt(f, i, firstMemoChunk(i) >> 8, 0), 0xFFFFFF00);
-    });
-    add("memo chain ends early", "ends after", [](QByteArray &f, const JetImage &i) {
-        put32(f, rowAt(f, i, firstMemoChunk(i) >> 8, 0), 0);
-    });
-    add("memo longer than 16 MB", "16 MB", [](QByteArray &f, const JetImage &) {
-        put32(f, fieldAt(f, LongMemoRow, "ComentariuUniv"), 0x01000001);
-    });
+    add("memo chain runs past the file", "past the end",
+        [](QByteArray &f, const JetImage &i) { put32(f, rowAt(f, i, firstMemoChunk(i) >> 8, 0), 0xFFFFFF00); });
+    add("memo chain ends early", "ends after",
+        [](QByteArray &f, const JetImage &i) { put32(f, rowAt(f, i, firstMemoChunk(i) >> 8, 0), 0); });
+    add("memo longer than 16 MB", "16 MB",
+        [](QByteArray &f, const JetImage &) { put32(f, fieldAt(f, LongMemoRow, "ComentariuUniv"), 0x01000001); });
     add("memo of unknown kind", "unknown storage", [](QByteArray &f, const JetImage &) {
         const qsizetype at = fieldAt(f, LongMemoRow, "ComentariuUniv") + 3;
         f[at] = char(f.at(at) | 0xC0);
@@ -189,8 +202,9 @@ void TestJetBadFiles::damageGivesOneClearError()
     out.write(bytes);
     out.close();
 
-    static const QStringList columns{"ID", "Data", "DataUniv", "evenimentUniv", "evenimentSUA", "ToolTipUniv",
-                                     "ToolTipSUA", "ComentariuUniv", "ComentariuSUA", "culoriUniv", "CuloriSUA"};
+    static const QStringList columns{"ID",          "Data",       "DataUniv",       "evenimentUniv", "evenimentSUA",
+                                     "ToolTipUniv", "ToolTipSUA", "ComentariuUniv", "ComentariuSUA", "culoriUniv",
+                                     "CuloriSUA"};
     QElapsedTimer clock;
     clock.start();
     QString error;

@@ -158,7 +158,7 @@ void TestJetOracle::initTestCase()
 {
     m_mdbExport = !QStandardPaths::findExecutable(QStringLiteral("mdb-export")).isEmpty();
     m_mdbReader = !QStandardPaths::findExecutable(QStringLiteral("node")).isEmpty()
-        && QFile::exists(QStringLiteral(FEASTBOOK_ORACLE_DIR "/node_modules/mdb-reader/package.json"));
+                  && QFile::exists(QStringLiteral(FEASTBOOK_ORACLE_DIR "/node_modules/mdb-reader/package.json"));
     if (!m_mdbExport && !m_mdbReader)
         QSKIP("Neither mdb-export (Debian package mdbtools) nor mdb-reader (npm) is installed: "
               "the Access reader is not compared with an independent reader.");
@@ -221,14 +221,18 @@ void TestJetOracle::compare(const QString &who, Csv ours, Csv theirs, bool moved
     for (qsizetype r = 0; r < ours.rows.size(); ++r)
         for (qsizetype c = 0; c < ours.header.size(); ++c) {
             const QString &field = theirs.rows.at(r).value(c);
-            if (mdbExport && (field.startsWith(QLatin1String("1900-01-00")) || field.endsWith(QLatin1String(" 24:00:00"))))
+            if (mdbExport
+                && (field.startsWith(QLatin1String("1900-01-00")) || field.endsWith(QLatin1String(" 24:00:00"))))
                 continue;
-            if (!mdbExport && isDate(ours.rows.at(r).value(c)) && ours.rows.at(r).value(c) < QLatin1String("1899-12-30"))
+            if (!mdbExport && isDate(ours.rows.at(r).value(c))
+                && ours.rows.at(r).value(c) < QLatin1String("1899-12-30"))
                 continue;
             QVERIFY2(ours.rows.at(r).value(c) == field,
                      qPrintable(QStringLiteral("%1, row %2, column %3: ours \"%4\", theirs \"%5\"")
-                                    .arg(who).arg(r + 1).arg(ours.header.at(c), ours.rows.at(r).value(c).left(80),
-                                                             theirs.rows.at(r).value(c).left(80))));
+                                    .arg(who)
+                                    .arg(r + 1)
+                                    .arg(ours.header.at(c), ours.rows.at(r).value(c).left(80),
+                                         theirs.rows.at(r).value(c).left(80))));
         }
 }
 
@@ -241,14 +245,16 @@ void TestJetOracle::tablesReadAsOtherReadersReadThem()
     QVERIFY(!ours.header.isEmpty());
     if (m_mdbExport) {
         const QString format = QStringLiteral("%Y-%m-%d %H:%M:%S");
-        compare(QStringLiteral("mdb-export"),
-                ours, parse(run(QStringLiteral("mdb-export"), {QStringLiteral("-b"), QStringLiteral("strip"), QStringLiteral("-D"), format,
-                                                               QStringLiteral("-T"), format, file, table})),
+        compare(QStringLiteral("mdb-export"), ours,
+                parse(run(QStringLiteral("mdb-export"),
+                          {QStringLiteral("-b"), QStringLiteral("strip"), QStringLiteral("-D"), format,
+                           QStringLiteral("-T"), format, file, table})),
                 moved);
     }
     if (m_mdbReader)
         compare(QStringLiteral("mdb-reader"), ours,
-                parse(run(QStringLiteral("node"), {QStringLiteral("mdbreader-csv.mjs"), file, table}, QStringLiteral(FEASTBOOK_ORACLE_DIR))),
+                parse(run(QStringLiteral("node"), {QStringLiteral("mdbreader-csv.mjs"), file, table},
+                          QStringLiteral(FEASTBOOK_ORACLE_DIR))),
                 moved);
 }
 

@@ -2,13 +2,13 @@
 // every way of storing a memo, the cursor's rules shared with the SQLite store, text and dates.
 #include "data/CalendarDatabase.h"
 #include "data/DataError.h"
-#include "support/DayRecord.h"
 #include "data/jet/JetDatabase.h"
 #include "data/jet/JetError.h"
 #include "data/jet/JetFile.h"
 #include "data/jet/LongValue.h"
 #include "data/jet/Text.h"
 #include "support/AccessCalendar.h"
+#include "support/DayRecord.h"
 #include "support/JetSamples.h"
 #include "support/TestDatabase.h"
 
@@ -30,8 +30,7 @@ QString fixture(const QString &name)
 }
 
 // The message of the DataError a call throws, or "" when it throws none.
-template<typename F>
-QString errorOf(F &&call)
+template <typename F> QString errorOf(F &&call)
 {
     try {
         call();
@@ -90,19 +89,45 @@ void TestJetReader::realFilesReadAsAccessWroteThem_data()
     QTest::addColumn<QString>("column");
     QTest::addColumn<QString>("text");
 
-    QTest::newRow("97: text") << "testV1997.mdb" << "Table1" << 2 << 1 << "B" << "hijklmnop";
-    QTest::newRow("97: double") << "testV1997.mdb" << "Table1" << 2 << 1 << "F" << "444.555";
-    QTest::newRow("97: date") << "testV1997.mdb" << "Table1" << 2 << 1 << "G" << "1974-09-21";
-    QTest::newRow("97: currency") << "testV1997.mdb" << "Table1" << 2 << 1 << "H" << "3.5";
-    QTest::newRow("97: yes/no") << "testV1997.mdb" << "Table1" << 2 << 0 << "I" << "False";
-    QTest::newRow("97: 89 columns, no rows") << "testV1997.mdb" << "Table2" << 0 << -1 << "" << "";
-    QTest::newRow("2000: unicode text") << "fixedTextTestV2000.mdb" << "users" << 2 << 0 << "c_user_name" << "Core User";
-    QTest::newRow("2000: date and time") << "fixedTextTestV2000.mdb" << "users" << 2 << 1 << "d_stamp_" << "2009-10-22 03:57:13";
-    QTest::newRow("97: deleted rows") << "delTestV1997.mdb" << "Table" << 2 << 1 << "a" << "v";
-    QTest::newRow("2000: deleted columns") << "delColTestV2000.mdb" << "Table1" << 2 << 1 << "id2" << "5";
-    QTest::newRow("97: memo") << "test2V1997.mdb" << "MSP_PROJECTS" << 1 << 0 << "PROJ_PROP_TITLE" << "Project1";
-    QTest::newRow("97: code page") << "test2V1997.mdb" << "MSP_PROJECTS" << 1 << 0 << "PROJ_OPT_CURRENCY_SYMBOL" << "£";
-    QTest::newRow("2003: code page") << "test2V2003.mdb" << "MSP_PROJECTS" << 1 << 0 << "PROJ_OPT_CURRENCY_SYMBOL" << "£";
+    QTest::newRow("97: text") << "testV1997.mdb"
+                              << "Table1" << 2 << 1 << "B"
+                              << "hijklmnop";
+    QTest::newRow("97: double") << "testV1997.mdb"
+                                << "Table1" << 2 << 1 << "F"
+                                << "444.555";
+    QTest::newRow("97: date") << "testV1997.mdb"
+                              << "Table1" << 2 << 1 << "G"
+                              << "1974-09-21";
+    QTest::newRow("97: currency") << "testV1997.mdb"
+                                  << "Table1" << 2 << 1 << "H"
+                                  << "3.5";
+    QTest::newRow("97: yes/no") << "testV1997.mdb"
+                                << "Table1" << 2 << 0 << "I"
+                                << "False";
+    QTest::newRow("97: 89 columns, no rows") << "testV1997.mdb"
+                                             << "Table2" << 0 << -1 << ""
+                                             << "";
+    QTest::newRow("2000: unicode text") << "fixedTextTestV2000.mdb"
+                                        << "users" << 2 << 0 << "c_user_name"
+                                        << "Core User";
+    QTest::newRow("2000: date and time") << "fixedTextTestV2000.mdb"
+                                         << "users" << 2 << 1 << "d_stamp_"
+                                         << "2009-10-22 03:57:13";
+    QTest::newRow("97: deleted rows") << "delTestV1997.mdb"
+                                      << "Table" << 2 << 1 << "a"
+                                      << "v";
+    QTest::newRow("2000: deleted columns") << "delColTestV2000.mdb"
+                                           << "Table1" << 2 << 1 << "id2"
+                                           << "5";
+    QTest::newRow("97: memo") << "test2V1997.mdb"
+                              << "MSP_PROJECTS" << 1 << 0 << "PROJ_PROP_TITLE"
+                              << "Project1";
+    QTest::newRow("97: code page") << "test2V1997.mdb"
+                                   << "MSP_PROJECTS" << 1 << 0 << "PROJ_OPT_CURRENCY_SYMBOL"
+                                   << "£";
+    QTest::newRow("2003: code page") << "test2V2003.mdb"
+                                     << "MSP_PROJECTS" << 1 << 0 << "PROJ_OPT_CURRENCY_SYMBOL"
+                                     << "£";
 }
 
 void TestJetReader::realFilesReadAsAccessWroteThem()
@@ -123,7 +148,8 @@ void TestJetReader::realFilesReadAsAccessWroteThem()
 
 void TestJetReader::catalogListsTablesByNameInAnyCase()
 {
-    const jet::JetDatabase queries = jet::JetDatabase::open(fixture(QStringLiteral("queryTestV1997.mdb")).toStdString());
+    const jet::JetDatabase queries =
+        jet::JetDatabase::open(fixture(QStringLiteral("queryTestV1997.mdb")).toStdString());
     QStringList user;
     for (const jet::TableEntry &t : queries.tables())
         if (!t.system)
@@ -134,7 +160,8 @@ void TestJetReader::catalogListsTablesByNameInAnyCase()
     const auto db = CalendarDatabase::open(fixture(QStringLiteral("testV1997.mdb")));
     QCOMPARE(db->openTable(QStringLiteral("tABLE1"))->text(QStringLiteral("a")), QStringLiteral("a"));
     const QString missing = errorOf([&] { db->openTable(QStringLiteral("calendarComplet")); });
-    QVERIFY2(missing.contains(QLatin1String("testV1997.mdb holds no usable table calendarComplet")), qPrintable(missing));
+    QVERIFY2(missing.contains(QLatin1String("testV1997.mdb holds no usable table calendarComplet")),
+             qPrintable(missing));
 
     const auto empty = CalendarDatabase::open(fixture(QStringLiteral("empty.mdb")));
     QVERIFY_THROWS_EXCEPTION(DatabaseUnusable, empty->openTable(QStringLiteral("calendarComplet")));
@@ -148,8 +175,10 @@ void TestJetReader::movedRowsKeepTheirPlace()
         const auto rs = CalendarDatabase::open(fixture(QLatin1String(file)))->openTable(QStringLiteral("Table1"));
         QStringList rows;
         for (; !rs->isEOF(); rs->MoveNext())
-            rows << (rs->isNull(QStringLiteral("data1")) ? rs->text(QStringLiteral("data3")) : rs->text(QStringLiteral("data1")));
-        QCOMPARE(rows, (QStringList{"row1col1", "row2col1", "row3col3", "row4col1", "row5col2", "row6col2", "row7col1"}));
+            rows << (rs->isNull(QStringLiteral("data1")) ? rs->text(QStringLiteral("data3"))
+                                                         : rs->text(QStringLiteral("data1")));
+        QCOMPARE(rows,
+                 (QStringList{"row1col1", "row2col1", "row3col3", "row4col1", "row5col2", "row6col2", "row7col1"}));
     }
 }
 
@@ -244,7 +273,8 @@ void TestJetReader::storesCannotBeToldApart()
     QFETCH(JetImage::Version, version);
     auto days = TestDatabase::days(QDate(2000, 2, 27), 5);
     days[1].Data = QStringLiteral("2000-02-28 18:30:00");
-    days[2].evenimentUniv = QString::fromUtf8(version == JetImage::Jet3 ? "Saint \xc3\x9clrich \xc2\xa3" : "Saint \xc3\x9clrich \xe2\x80\x94 \xe2\x82\xac");
+    days[2].evenimentUniv = QString::fromUtf8(
+        version == JetImage::Jet3 ? "Saint \xc3\x9clrich \xc2\xa3" : "Saint \xc3\x9clrich \xe2\x80\x94 \xe2\x82\xac");
     days[3].ComentariuUniv = QStringLiteral("{\\rtf1 long } ").repeated(900);
     const QString sqlite = m_dir.filePath(QStringLiteral("same.sqlite"));
     const QString access = m_dir.filePath(QStringLiteral("same.mdb"));
@@ -277,7 +307,8 @@ void TestJetReader::storesCannotBeToldApart()
         rs->MoveFirst();
         QCOMPARE(rs->integer(QStringLiteral("ID")), 1);
     }
-    QCOMPARE(errorOf([&] { b->text(QStringLiteral("Nothing")); }), errorOf([&] { a->text(QStringLiteral("Nothing")); }));
+    QCOMPARE(errorOf([&] { b->text(QStringLiteral("Nothing")); }),
+             errorOf([&] { a->text(QStringLiteral("Nothing")); }));
     b->MoveLast();
     b->MoveNext();
     a->MoveLast();
@@ -338,11 +369,13 @@ void TestJetReader::valuesConvertAsInTheSqliteStore()
     QCOMPARE(errorOf([&] { rs->integer(QStringLiteral("Money")); }),
              QStringLiteral("Type mismatch: the column Money of row 2 holds \"-12.3456\", not a whole number."));
     QCOMPARE(errorOf([&] { rs->date(QStringLiteral("Name")); }),
-             QStringLiteral("Type mismatch: the column Name of row 2 holds \"%1\", not a date.").arg(rs->text(QStringLiteral("Name"))));
+             QStringLiteral("Type mismatch: the column Name of row 2 holds \"%1\", not a date.")
+                 .arg(rs->text(QStringLiteral("Name"))));
     rs->MoveNext();
     QCOMPARE(rs->date(QStringLiteral("When")), QDateTime(QDate(2000, 1, 1), QTime(12, 0), QTimeZone::utc()));
 
-    const auto project = CalendarDatabase::open(fixture(QStringLiteral("test2V1997.mdb")))->openTable(QStringLiteral("MSP_PROJECTS"));
+    const auto project =
+        CalendarDatabase::open(fixture(QStringLiteral("test2V1997.mdb")))->openTable(QStringLiteral("MSP_PROJECTS"));
     const QString ole = errorOf([&] { project->text(QStringLiteral("RESERVED_BINARY_DATA")); });
     QVERIFY2(ole.contains(QLatin1String("OLE Object")), qPrintable(ole));
     QVERIFY(!project->columnNames().contains(QStringLiteral("RESERVED_BINARY_DATA")));
@@ -355,13 +388,19 @@ void TestJetReader::textIsDecoded_data()
     QTest::addColumn<int>("codePage"); // 0: Jet 4 Unicode
     QTest::addColumn<QString>("text"); // empty: refused
 
-    QTest::newRow("compressed, switching") << hex("fffe4142003a040043") << 0 << QString::fromUtf8("AB\xd0\xba" "C");
+    QTest::newRow("compressed, switching") << hex("fffe4142003a040043") << 0
+                                           << QString::fromUtf8("AB\xd0\xba"
+                                                                "C");
     QTest::newRow("compressed, stray byte") << hex("fffe41003a") << 0 << QStringLiteral("A");
     QTest::newRow("two bytes a letter") << hex("4100ac20") << 0 << QString::fromUtf8("A\xe2\x82\xac");
     QTest::newRow("surrogate pair") << hex("3dd800de") << 0 << QString::fromUtf8("\xf0\x9f\x98\x80");
-    QTest::newRow("lone surrogate") << hex("3dd84100") << 0 << QString::fromUtf8("\xef\xbf\xbd" "A");
+    QTest::newRow("lone surrogate") << hex("3dd84100") << 0
+                                    << QString::fromUtf8("\xef\xbf\xbd"
+                                                         "A");
     QTest::newRow("odd last byte") << hex("410042") << 0 << QStringLiteral("A");
-    QTest::newRow("windows-1252") << hex("80e98141") << 1252 << QString::fromUtf8("\xe2\x82\xac\xc3\xa9\xc2\x81" "A");
+    QTest::newRow("windows-1252") << hex("80e98141") << 1252
+                                  << QString::fromUtf8("\xe2\x82\xac\xc3\xa9\xc2\x81"
+                                                       "A");
     QTest::newRow("code page unset") << hex("a3") << 0x10000 << QString::fromUtf8("\xc2\xa3");
     QTest::newRow("another code page, ASCII") << hex("4142") << 1250 << QStringLiteral("AB");
     QTest::newRow("another code page") << hex("41e9") << 1250 << QString();
@@ -374,7 +413,8 @@ void TestJetReader::textIsDecoded()
     QFETCH(QString, text);
     const jet::Bytes view(reinterpret_cast<const std::uint8_t *>(bytes.constData()), std::size_t(bytes.size()));
     try {
-        const std::string decoded = codePage == 0 ? jet::text::fromJet4(view) : jet::text::fromCodePage(view, std::uint16_t(codePage));
+        const std::string decoded =
+            codePage == 0 ? jet::text::fromJet4(view) : jet::text::fromCodePage(view, std::uint16_t(codePage));
         QCOMPARE(QString::fromStdString(decoded), text);
     } catch (const jet::UnsupportedType &) {
         QVERIFY(text.isEmpty());

@@ -30,7 +30,8 @@ namespace {
 // A table as a reader prints it: every value as text, or no value for NULL.
 using Cell = std::optional<QString>;
 using Row = QList<Cell>;
-struct TableText {
+struct TableText
+{
     QStringList columns;
     QList<Row> rows;
     QString error;
@@ -38,7 +39,7 @@ struct TableText {
 
 // CSV as mdb-export writes it: texts quoted (quotes inside doubled), numbers bare, NULL an empty
 // unquoted field.
-QList<Row> parseCsv(const QString& text)
+QList<Row> parseCsv(const QString &text)
 {
     QList<Row> rows;
     Row row;
@@ -74,52 +75,53 @@ QList<Row> parseCsv(const QString& text)
     return rows;
 }
 
-class Oracles {
+class Oracles
+{
 public:
     Oracles()
         : m_mdbExport(QStandardPaths::findExecutable(QStringLiteral("mdb-export"))),
           m_node(QStandardPaths::findExecutable(QStringLiteral("node"))),
           m_script(QStringLiteral(FEASTBOOK_ORACLE_DIR "/mdb-reader-dump.mjs"))
-    {
-    }
+    {}
 
     bool haveMdbExport() const { return !m_mdbExport.isEmpty(); }
     bool haveMdbReader() const
     {
-        return !m_node.isEmpty() && QFile::exists(QStringLiteral(FEASTBOOK_ORACLE_DIR "/node_modules/mdb-reader/package.json"));
+        return !m_node.isEmpty()
+               && QFile::exists(QStringLiteral(FEASTBOOK_ORACLE_DIR "/node_modules/mdb-reader/package.json"));
     }
 
-    TableText mdbExport(const QString& file, const QString& table) const
+    TableText mdbExport(const QString &file, const QString &table) const
     {
         const QString iso = QStringLiteral("%Y-%m-%dT%H:%M:%S");
         QString error;
         const QByteArray out = run(m_mdbExport, {"-D", iso, "-T", iso, file, table}, error);
         TableText t{{}, parseCsv(QString::fromUtf8(out)), error};
         if (!t.rows.isEmpty()) {
-            for (const Cell& c : t.rows.takeFirst())
+            for (const Cell &c : t.rows.takeFirst())
                 t.columns.append(c.value_or(QString()));
         }
         return t;
     }
 
     // What another mdbtools program prints, or nothing when it fails.
-    QString mdbTool(const QString& name, const QStringList& args) const
+    QString mdbTool(const QString &name, const QStringList &args) const
     {
         QString error;
         const QByteArray out = run(QFileInfo(m_mdbExport).dir().filePath(name), args, error);
         return error.isEmpty() ? QString::fromUtf8(out) : QString();
     }
 
-    TableText mdbReader(const QString& file, const QString& table) const
+    TableText mdbReader(const QString &file, const QString &table) const
     {
         TableText t;
         const QByteArray out = run(m_node, {m_script, file, table}, t.error);
         const QJsonObject json = QJsonDocument::fromJson(out).object();
-        for (const QJsonValue& c : json.value(QStringLiteral("columns")).toArray())
+        for (const QJsonValue &c : json.value(QStringLiteral("columns")).toArray())
             t.columns.append(c.toString());
-        for (const QJsonValue& r : json.value(QStringLiteral("rows")).toArray()) {
+        for (const QJsonValue &r : json.value(QStringLiteral("rows")).toArray()) {
             Row row;
-            for (const QJsonValue& v : r.toArray())
+            for (const QJsonValue &v : r.toArray())
                 row.append(v.isNull() ? std::nullopt : Cell(v.toString()));
             t.rows.append(row);
         }
@@ -127,7 +129,7 @@ public:
     }
 
 private:
-    static QByteArray run(const QString& program, const QStringList& args, QString& error)
+    static QByteArray run(const QString &program, const QStringList &args, QString &error)
     {
         QProcess p;
         p.start(program, args);
@@ -141,15 +143,15 @@ private:
     QString m_script;
 };
 
-QString show(const Cell& c)
+QString show(const Cell &c)
 {
     return c ? '"' + (c->size() > 80 ? c->left(80) + "..." : *c) + '"' : QStringLiteral("NULL");
 }
 
 // The first difference between what a reader printed and what was written, or nothing; values
 // the reader cannot print are not compared.
-QString difference(const QString& reader, const TableText& got, const QStringList& columns, const QList<Row>& expected,
-                   const std::function<bool(const Cell&)>& unprintable = {})
+QString difference(const QString &reader, const TableText &got, const QStringList &columns, const QList<Row> &expected,
+                   const std::function<bool(const Cell &)> &unprintable = {})
 {
     if (!got.error.isEmpty())
         return reader + ": " + got.error;
@@ -160,31 +162,33 @@ QString difference(const QString& reader, const TableText& got, const QStringLis
     for (qsizetype r = 0; r < expected.size(); ++r)
         for (qsizetype c = 0; c < columns.size(); ++c)
             if (got.rows[r].value(c) != expected[r].value(c) && !(unprintable && unprintable(expected[r].value(c))))
-                return reader + QStringLiteral(": row %1, %2: read %3, written %4")
-                                    .arg(r + 1)
-                                    .arg(columns[c], show(got.rows[r].value(c)), show(expected[r].value(c)));
+                return reader
+                       + QStringLiteral(": row %1, %2: read %3, written %4")
+                             .arg(r + 1)
+                             .arg(columns[c], show(got.rows[r].value(c)), show(expected[r].value(c)));
     return {};
 }
 
-QByteArray fileHash(const QString& path)
+QByteArray fileHash(const QString &path)
 {
     QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha256) : QByteArray();
+    return f.open(QIODevice::ReadOnly) ? QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha256)
+                                       : QByteArray();
 }
 
-QString writeFile(const QTemporaryDir& dir, const QString& name, const jet::Bytes& bytes)
+QString writeFile(const QTemporaryDir &dir, const QString &name, const jet::Bytes &bytes)
 {
     const QString path = dir.filePath(name);
     QFile f(path);
     if (!f.open(QIODevice::WriteOnly))
         return {};
-    f.write(reinterpret_cast<const char*>(bytes.data()), qint64(bytes.size()));
+    f.write(reinterpret_cast<const char *>(bytes.data()), qint64(bytes.size()));
     return path;
 }
 
 // Text of n characters in which no stretch repeats, so a long value read with its pieces in the
 // wrong order, doubled or cut, never equals the original.
-std::string numbered(std::size_t n, const std::string& mark = {})
+std::string numbered(std::size_t n, const std::string &mark = {})
 {
     std::string s = mark;
     for (int i = 0; s.size() < n; ++i) {
@@ -198,7 +202,7 @@ std::string numbered(std::size_t n, const std::string& mark = {})
     return s;
 }
 
-std::string repeated(std::size_t n, const std::string& character)
+std::string repeated(std::size_t n, const std::string &character)
 {
     std::string s;
     for (std::size_t i = 0; i < n; ++i)
@@ -207,14 +211,15 @@ std::string repeated(std::size_t n, const std::string& character)
 }
 
 // The text as written, a leading byte order mark included (QString::fromUtf8 drops it).
-Cell text(const std::string& s)
+Cell text(const std::string &s)
 {
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
     return QString(utf8(QByteArray::fromStdString(s)));
 }
 
 // A table written both as Jet values and as what a reader should print for them.
-struct Sample {
+struct Sample
+{
     jet::Table table;
     QStringList columns;
     QList<Row> expected;
@@ -226,10 +231,10 @@ struct Sample {
     }
 };
 
-Sample sample(const std::string& name, std::vector<jet::Column> columns)
+Sample sample(const std::string &name, std::vector<jet::Column> columns)
 {
     Sample s{{name, columns, {}, false}, {}, {}};
-    for (const jet::Column& c : columns)
+    for (const jet::Column &c : columns)
         s.columns.append(QString::fromStdString(c.name));
     return s;
 }
@@ -245,12 +250,15 @@ std::size_t memoCharacters(JetVersion v, std::size_t bytes)
 // texts, long values inline, on one page, exactly filling chain links and spanning several.
 Sample hostileValues(JetVersion v)
 {
-    Sample s = sample("Hostile", {{"ID", ColumnType::Long}, {"Day", ColumnType::DateTime}, {"Short", ColumnType::Text},
-                                  {"Note", ColumnType::Memo}, {"Small", ColumnType::Integer}});
+    Sample s = sample("Hostile", {{"ID", ColumnType::Long},
+                                  {"Day", ColumnType::DateTime},
+                                  {"Short", ColumnType::Text},
+                                  {"Note", ColumnType::Memo},
+                                  {"Small", ColumnType::Integer}});
     const bool jet3 = v == JetVersion::Jet3;
     std::int32_t id = 0;
-    const auto add = [&](jet::Value day, Cell dayText, const std::string& shortText, Cell shortPrinted,
-                         const std::string& note, std::int32_t small) {
+    const auto add = [&](jet::Value day, Cell dayText, const std::string &shortText, Cell shortPrinted,
+                         const std::string &note, std::int32_t small) {
         ++id;
         s.add({id, day, shortText, note, small},
               {QString::number(id), dayText, shortPrinted, text(note), QString::number(small)});
@@ -262,11 +270,18 @@ Sample hostileValues(JetVersion v)
     add(37986.75, "2003-12-31T18:00:00", repeated(255, "é"), text(repeated(255, "é")), numbered(65), 32767);
     add(36526.0, "2000-01-01T00:00:00", repeated(255, "€"), text(repeated(255, "€")), numbered(2000, "Thérèse "), 1);
     const std::string saint = "Saint Thérèse – 5 € Ω 🙏";
-    add(36527.5, "2000-01-02T12:00:00", saint, text(jet3 ? "Saint Thérèse – 5 € ? ?" : saint), "\xEF\xBB\xBF" + saint, 2);
+    add(36527.5, "2000-01-02T12:00:00", saint, text(jet3 ? "Saint Thérèse – 5 € ? ?" : saint), "\xEF\xBB\xBF" + saint,
+        2);
     if (jet3) // characters cp1252 lacks are written as "?", in a memo as in a text
         s.expected.back()[3] = QStringLiteral("?Saint Thérèse – 5 € ? ?");
-    add(36528.0, "2000-01-03T00:00:00", "\xEF\xBB\xBF" "BOM", text(jet3 ? "?BOM" : "\xEF\xBB\xBF" "BOM"), "", 3);
-    const jet::JetFormat& f = jet::formatOf(v);
+    add(36528.0, "2000-01-03T00:00:00",
+        "\xEF\xBB\xBF"
+        "BOM",
+        text(jet3 ? "?BOM"
+                  : "\xEF\xBB\xBF"
+                    "BOM"),
+        "", 3);
+    const jet::JetFormat &f = jet::formatOf(v);
     const std::size_t onePage = f.pageSize - f.dataPageHeaderSize() - 2;
     const std::size_t link = onePage - 4;
     for (std::size_t bytes : {onePage, onePage + 2, 2 * link, 2 * link + 2, 5 * link + 10})
@@ -279,8 +294,9 @@ Sample hostileValues(JetVersion v)
 // first past a mark, two marks.
 Sample rowWidths()
 {
-    Sample s = sample("Widths", {{"ID", ColumnType::Long}, {"A", ColumnType::Text}, {"B", ColumnType::Text},
-                                 {"C", ColumnType::Text}});
+    Sample s =
+        sample("Widths",
+               {{"ID", ColumnType::Long}, {"A", ColumnType::Text}, {"B", ColumnType::Text}, {"C", ColumnType::Text}});
     std::int32_t id = 0;
     const auto add = [&](std::size_t a, std::size_t b, std::size_t c) {
         const std::string ta = numbered(a, "a"), tb = numbered(b, "b"), tc = numbered(c, "c");
@@ -310,9 +326,9 @@ Sample manyRows(std::size_t count)
 }
 
 // The first byte of a table's usage map of data pages: 0 inline, 1 reference pages.
-int dataMapType(const jet::Bytes& file, JetVersion v, std::uint32_t definitionPage)
+int dataMapType(const jet::Bytes &file, JetVersion v, std::uint32_t definitionPage)
 {
-    const jet::JetFormat& f = jet::formatOf(v);
+    const jet::JetFormat &f = jet::formatOf(v);
     const auto get = [&](std::size_t at, int size) {
         std::uint32_t n = 0;
         for (int i = size - 1; i >= 0; --i)
@@ -324,22 +340,23 @@ int dataMapType(const jet::Bytes& file, JetVersion v, std::uint32_t definitionPa
     return file.at(page + get(page + f.rowCountOffset + 2 + 2 * (where & 0xFF), 2));
 }
 
-QList<Row> sqliteCalendar(const QString& path, QStringList& columns)
+QList<Row> sqliteCalendar(const QString &path, QStringList &columns)
 {
     QList<Row> rows;
-    sqlite3* db = nullptr;
+    sqlite3 *db = nullptr;
     sqlite3_open_v2(path.toUtf8().constData(), &db, SQLITE_OPEN_READONLY, nullptr);
-    sqlite3_stmt* s = nullptr;
+    sqlite3_stmt *s = nullptr;
     sqlite3_prepare_v2(db, "SELECT * FROM calendarComplet ORDER BY rowid", -1, &s, nullptr);
     for (int c = 0; c < sqlite3_column_count(s); ++c)
         columns.append(QString::fromUtf8(sqlite3_column_name(s, c)));
     while (sqlite3_step(s) == SQLITE_ROW) {
         Row row;
         for (int c = 0; c < sqlite3_column_count(s); ++c)
-            row.append(QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(s, c))));
+            row.append(QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_column_text(s, c))));
         // The same day as a date: the SQLite calendar writes it without the time of day.
         const QDateTime day = QDateTime::fromString(*row[1], Qt::ISODate);
-        row[1] = day.isValid() ? day.toString(Qt::ISODate) : QDate::fromString(*row[1], Qt::ISODate).startOfDay().toString(Qt::ISODate);
+        row[1] = day.isValid() ? day.toString(Qt::ISODate)
+                               : QDate::fromString(*row[1], Qt::ISODate).startOfDay().toString(Qt::ISODate);
         rows.append(row);
     }
     sqlite3_finalize(s);
@@ -347,7 +364,7 @@ QList<Row> sqliteCalendar(const QString& path, QStringList& columns)
     return rows;
 }
 
-int runGenerator(const QStringList& args)
+int runGenerator(const QStringList &args)
 {
     QProcess p;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -360,7 +377,8 @@ int runGenerator(const QStringList& args)
 
 } // namespace
 
-class TestJetWriter : public QObject {
+class TestJetWriter : public QObject
+{
     Q_OBJECT
 
 private slots:
@@ -396,8 +414,8 @@ private slots:
         if (m_oracles.haveMdbExport()) {
             QCOMPARE(m_oracles.mdbTool("mdb-tables", {"-1", mdb}), QStringLiteral("calendarComplet\n"));
             const QString schema = m_oracles.mdbTool("mdb-schema", {mdb});
-            for (const char* column : {"\\[ID\\]\\s+Long Integer", "\\[Data\\]\\s+DateTime", "\\[ToolTipUniv\\]\\s+Text \\(255\\)",
-                                       "\\[ComentariuSUA\\]\\s+Memo"})
+            for (const char *column : {"\\[ID\\]\\s+Long Integer", "\\[Data\\]\\s+DateTime",
+                                       "\\[ToolTipUniv\\]\\s+Text \\(255\\)", "\\[ComentariuSUA\\]\\s+Memo"})
                 QVERIFY2(schema.contains(QRegularExpression(column)), qPrintable(schema));
         }
 
@@ -416,11 +434,11 @@ private slots:
         requireOracle();
         const std::vector<Sample> samples{hostileValues(version), rowWidths()};
         std::vector<jet::Table> tables;
-        for (const Sample& s : samples)
+        for (const Sample &s : samples)
             tables.push_back(s.table);
         const QString path = writeFile(m_dir, QStringLiteral("edges%1.mdb").arg(int(version)),
                                        jet::writeJetDatabase(version, tables, 36526.5));
-        for (const Sample& s : samples)
+        for (const Sample &s : samples)
             checkWithOracles(path, QString::fromStdString(s.table.name), s.columns, s.expected);
     }
 
@@ -453,10 +471,12 @@ private slots:
         const QString long256 = QString(256, u'x');
         QTest::addRow("Text of 256 characters") << JetVersion::Jet3 << 2 << long256 << "255 characters";
         // "🙏" is two UTF-16 units: 128 of them do not fit Jet 4's 255.
-        QTest::addRow("Text of 256 UTF-16 units") << JetVersion::Jet4 << 2 << QString(QStringLiteral("🙏")).repeated(128)
-                                                  << "255 characters";
-        QTest::addRow("Integer above 32767") << JetVersion::Jet3 << 1 << "32768" << "Integer";
-        QTest::addRow("text for a number") << JetVersion::Jet4 << 0 << "text" << "wrong kind";
+        QTest::addRow("Text of 256 UTF-16 units")
+            << JetVersion::Jet4 << 2 << QString(QStringLiteral("🙏")).repeated(128) << "255 characters";
+        QTest::addRow("Integer above 32767") << JetVersion::Jet3 << 1 << "32768"
+                                             << "Integer";
+        QTest::addRow("text for a number") << JetVersion::Jet4 << 0 << "text"
+                                           << "wrong kind";
         QTest::addRow("row longer than a page") << JetVersion::Jet3 << -1 << QString(255, u'x') << "at most 2012";
     }
     void valuesThatDoNotFitAreRefused()
@@ -481,7 +501,7 @@ private slots:
         try {
             jet::writeJetDatabase(version, {t}, 0);
             QFAIL("written");
-        } catch (const std::exception& e) {
+        } catch (const std::exception &e) {
             QVERIFY2(QString::fromUtf8(e.what()).contains(message), e.what());
         }
     }
@@ -497,10 +517,12 @@ private slots:
         QTest::addRow("malformed UTF-8") << JetVersion::Jet3 << QByteArray("\xC3(\xE2\x82") << QByteArray("?(??");
         QTest::addRow("compressed") << JetVersion::Jet4 << QByteArray("abé") << QByteArray::fromHex("fffe6162e9");
         QTest::addRow("too short to gain") << JetVersion::Jet4 << QByteArray("ab") << QByteArray::fromHex("61006200");
-        QTest::addRow("not one byte each") << JetVersion::Jet4 << QByteArray("a€a") << QByteArray::fromHex("6100ac206100");
+        QTest::addRow("not one byte each")
+            << JetVersion::Jet4 << QByteArray("a€a") << QByteArray::fromHex("6100ac206100");
         QTest::addRow("past U+FFFF") << JetVersion::Jet4 << QByteArray("🙏") << QByteArray::fromHex("3dd84fde");
         // Plain UTF-16 of U+FEFF would begin with the compression marker.
-        QTest::addRow("byte order mark") << JetVersion::Jet4 << QByteArray("\xEF\xBB\xBF") << QByteArray::fromHex("fffe00fffe");
+        QTest::addRow("byte order mark") << JetVersion::Jet4 << QByteArray("\xEF\xBB\xBF")
+                                         << QByteArray::fromHex("fffe00fffe");
     }
     void textEncoding()
     {
@@ -508,7 +530,7 @@ private slots:
         QFETCH(QByteArray, utf8);
         QFETCH(QByteArray, stored);
         const jet::Bytes b = jet::encodeText(version, utf8.toStdString(), true);
-        QCOMPARE(QByteArray(reinterpret_cast<const char*>(b.data()), qsizetype(b.size())).toHex(), stored.toHex());
+        QCOMPARE(QByteArray(reinterpret_cast<const char *>(b.data()), qsizetype(b.size())).toHex(), stored.toHex());
     }
 
     void datesAsAccessStoresThem()
@@ -520,7 +542,7 @@ private slots:
         // Before day 0 the time of day still counts away from zero.
         QCOMPARE(jetDate("1899-12-29 06:00:00"), -1.25);
         QCOMPARE(jetDate("1583-01-01"), -115780.0);
-        for (const char* bad : {"2001-02-29", "2000-13-01", "2000-01-01T00:00:00", "2000-1-01", "2000-01-01 24:00:00",
+        for (const char *bad : {"2001-02-29", "2000-13-01", "2000-01-01T00:00:00", "2000-1-01", "2000-01-01 24:00:00",
                                 " 2000-01-01", "0099-12-31", "2000-01-+1", ""})
             QVERIFY_THROWS_EXCEPTION(std::invalid_argument, jetDate(bad));
     }
@@ -539,19 +561,21 @@ private:
             QSKIP("Neither mdb-export (mdbtools) nor mdb-reader (npm) is available: Access files are not checked");
     }
 
-    void checkWithOracles(const QString& file, const QString& table, const QStringList& columns, const QList<Row>& expected)
+    void checkWithOracles(const QString &file, const QString &table, const QStringList &columns,
+                          const QList<Row> &expected)
     {
         if (m_oracles.haveMdbExport()) {
             // mdb-export prints an empty text as it prints NULL: nothing.
             QList<Row> printed = expected;
-            for (Row& row : printed)
-                for (Cell& c : row)
+            for (Row &row : printed)
+                for (Cell &c : row)
                     if (c && c->isEmpty())
                         c.reset();
             // mdbtools 1.0 prints no date before 1900, and reads Jet 4 text as UCS-2, without the
             // characters past U+FFFF that UTF-16 surrogate pairs carry.
-            static const QRegularExpression unprintable(QStringLiteral("^1[0-8]\\d\\d-\\d\\d-\\d\\dT|[\\x{10000}-\\x{10FFFF}]"));
-            const auto blind = [](const Cell& c) { return c && unprintable.match(*c).hasMatch(); };
+            static const QRegularExpression unprintable(
+                QStringLiteral("^1[0-8]\\d\\d-\\d\\d-\\d\\dT|[\\x{10000}-\\x{10FFFF}]"));
+            const auto blind = [](const Cell &c) { return c && unprintable.match(*c).hasMatch(); };
             const QString d = difference("mdb-export", m_oracles.mdbExport(file, table), columns, printed, blind);
             QVERIFY2(d.isEmpty(), qPrintable(table + ": " + d));
         }

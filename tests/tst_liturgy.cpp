@@ -1,9 +1,9 @@
-#include "support/LiturgyDays.h"
 #include "liturgy/DayText.h"
 #include "liturgy/LiturgicalCalendar.h"
 #include "liturgy/MovableDates.h"
 #include "richtext/RtfReader.h"
 #include "richtext/RtfWriter.h"
+#include "support/LiturgyDays.h"
 
 #include <QTextCursor>
 #include <QTextDocument>
@@ -17,23 +17,23 @@ using namespace liturgy;
 namespace {
 
 // Where a celebration is kept as the day's celebration in the given year (first match).
-std::optional<CivilDate> findCelebration(Region region, int year, const std::string& key)
+std::optional<CivilDate> findCelebration(Region region, int year, const std::string &key)
 {
-    for (const LiturgicalDay& d : LiturgicalCalendar(region).year(year))
+    for (const LiturgicalDay &d : LiturgicalCalendar(region).year(year))
         if (d.celebration.key == key)
             return d.date;
     return std::nullopt;
 }
 
-bool offers(const LiturgicalDay& d, const std::string& key)
+bool offers(const LiturgicalDay &d, const std::string &key)
 {
-    return std::any_of(d.options.begin(), d.options.end(),
-                       [&](const Celebration& c) { return c.key == key; });
+    return std::any_of(d.options.begin(), d.options.end(), [&](const Celebration &c) { return c.key == key; });
 }
 
 } // namespace
 
-class TestLiturgy : public QObject {
+class TestLiturgy : public QObject
+{
     Q_OBJECT
 
 private slots:
@@ -42,11 +42,10 @@ private slots:
         QTest::addColumn<int>("year");
         QTest::addColumn<int>("month");
         QTest::addColumn<int>("day");
-        const int known[][3] = {{1583, 4, 10}, {1818, 3, 22}, {1943, 4, 25}, {1954, 4, 18},
-                                {2000, 4, 23}, {2001, 4, 15}, {2002, 3, 31}, {2003, 4, 20},
-                                {2008, 3, 23}, {2011, 4, 24}, {2026, 4, 5}, {2027, 3, 28},
-                                {2038, 4, 25}, {2285, 3, 22}};
-        for (const auto& k : known)
+        const int known[][3] = {{1583, 4, 10}, {1818, 3, 22}, {1943, 4, 25}, {1954, 4, 18}, {2000, 4, 23},
+                                {2001, 4, 15}, {2002, 3, 31}, {2003, 4, 20}, {2008, 3, 23}, {2011, 4, 24},
+                                {2026, 4, 5},  {2027, 3, 28}, {2038, 4, 25}, {2285, 3, 22}};
+        for (const auto &k : known)
             QTest::addRow("%d", k[0]) << k[0] << k[1] << k[2];
     }
     void easter()
@@ -61,7 +60,7 @@ private slots:
     {
         QTest::addColumn<int>("year");
         QTest::addColumn<QString>("ashWednesday");
-        QTest::addColumn<int>("weekBeforeLent");     // week of the Tuesday before Ash Wednesday
+        QTest::addColumn<int>("weekBeforeLent"); // week of the Tuesday before Ash Wednesday
         QTest::addColumn<QString>("pentecost");
         QTest::addColumn<int>("weekAfterPentecost"); // week of the Monday after Pentecost
         QTest::addColumn<QString>("advent");
@@ -104,19 +103,27 @@ private slots:
         QTest::addColumn<QString>("key");
         QTest::addColumn<QString>("keptOn");
         for (Region r : {Region::Universal, Region::USA}) {
-            const char* name = r == Region::USA ? "USA" : "Universal";
+            const char *name = r == Region::USA ? "USA" : "Universal";
             // Sunday of Lent, Sunday of Lent, Holy Week, Sunday of Advent.
-            QTest::addRow("%s St Joseph 2000", name) << r << 2000 << "joseph" << "2000-03-20";
-            QTest::addRow("%s Annunciation 2001", name) << r << 2001 << "annunciation" << "2001-03-26";
-            QTest::addRow("%s Annunciation 2002", name) << r << 2002 << "annunciation" << "2002-04-08";
-            QTest::addRow("%s Immaculate Conception 2002", name) << r << 2002 << "immaculate-conception" << "2002-12-09";
+            QTest::addRow("%s St Joseph 2000", name) << r << 2000 << "joseph"
+                                                     << "2000-03-20";
+            QTest::addRow("%s Annunciation 2001", name) << r << 2001 << "annunciation"
+                                                        << "2001-03-26";
+            QTest::addRow("%s Annunciation 2002", name) << r << 2002 << "annunciation"
+                                                        << "2002-04-08";
+            QTest::addRow("%s Immaculate Conception 2002", name) << r << 2002 << "immaculate-conception"
+                                                                 << "2002-12-09";
             // St Joseph in Holy Week goes before Palm Sunday since 2008; the Annunciation
             // after the Easter octave.
-            QTest::addRow("%s St Joseph 2008", name) << r << 2008 << "joseph" << "2008-03-15";
-            QTest::addRow("%s Annunciation 2008", name) << r << 2008 << "annunciation" << "2008-03-31";
+            QTest::addRow("%s St Joseph 2008", name) << r << 2008 << "joseph"
+                                                     << "2008-03-15";
+            QTest::addRow("%s Annunciation 2008", name) << r << 2008 << "annunciation"
+                                                        << "2008-03-31";
             // The Sacred Heart on 24 June 2022 moved the Baptist to the 23rd.
-            QTest::addRow("%s John the Baptist 2022", name) << r << 2022 << "john-baptist-nativity" << "2022-06-23";
-            QTest::addRow("%s Sacred Heart 2022", name) << r << 2022 << "sacred-heart" << "2022-06-24";
+            QTest::addRow("%s John the Baptist 2022", name) << r << 2022 << "john-baptist-nativity"
+                                                            << "2022-06-23";
+            QTest::addRow("%s Sacred Heart 2022", name) << r << 2022 << "sacred-heart"
+                                                        << "2022-06-24";
         }
     }
     void impededSolemnitiesAreTransferred()
@@ -135,10 +142,18 @@ private slots:
         QTest::addColumn<QString>("epiphany");
         QTest::addColumn<QString>("baptism");
         QTest::addColumn<QString>("universalBaptism");
-        QTest::addRow("2000") << 2000 << "2000-01-02" << "2000-01-09" << "2000-01-09";
-        QTest::addRow("2001") << 2001 << "2001-01-07" << "2001-01-08" << "2001-01-07";
-        QTest::addRow("2002") << 2002 << "2002-01-06" << "2002-01-13" << "2002-01-13";
-        QTest::addRow("2003") << 2003 << "2003-01-05" << "2003-01-12" << "2003-01-12";
+        QTest::addRow("2000") << 2000 << "2000-01-02"
+                              << "2000-01-09"
+                              << "2000-01-09";
+        QTest::addRow("2001") << 2001 << "2001-01-07"
+                              << "2001-01-08"
+                              << "2001-01-07";
+        QTest::addRow("2002") << 2002 << "2002-01-06"
+                              << "2002-01-13"
+                              << "2002-01-13";
+        QTest::addRow("2003") << 2003 << "2003-01-05"
+                              << "2003-01-12"
+                              << "2003-01-12";
     }
     void usaEpiphanyBaptismAscensionCorpusChristi()
     {
@@ -155,8 +170,8 @@ private slots:
         QCOMPARE(findCelebration(Region::Universal, year, "corpus-christi"), easter.addDays(60));
         QCOMPARE(findCelebration(Region::USA, year, "corpus-christi"), easter.addDays(63));
         // Where the USA keeps the Ascension, the Universal calendar has the 7th Sunday of Easter.
-        QCOMPARE(dayOf(Region::Universal, year, easter.addDays(42).month(), easter.addDays(42).day())
-                     .celebration.key, std::string("easter-sunday-7"));
+        QCOMPARE(dayOf(Region::Universal, year, easter.addDays(42).month(), easter.addDays(42).day()).celebration.key,
+                 std::string("easter-sunday-7"));
     }
 
     void precedence()
@@ -242,42 +257,58 @@ private slots:
         QTest::addColumn<QString>("key");
         QTest::addColumn<QString>("how");
         QTest::addColumn<QString>("title");
-        const auto row = [](const char* name, Region r, const char* date, const char* key,
-                            const char* how, const char* title = "") {
+        const auto row = [](const char *name, Region r, const char *date, const char *key, const char *how,
+                            const char *title = "") {
             QTest::newRow(name) << r << QString(date) << QString(key) << QString(how) << QString(title);
         };
         const Region usa = Region::USA;
         const Region all = Region::Universal;
         // Kateri Tekakwitha joined the US calendar in 1983; only then did St Camillus move to the 18th.
         row("Kateri not yet, 1975", usa, "1975-07-14", "kateri-tekakwitha", "absent");
-        row("Camillus on the 14th, US 1975", usa, "1975-07-14", "camillus", "option", "Saint Camillus de Lellis, Priest");
-        row("Kateri a memorial, 1986", usa, "1986-07-14", "kateri-tekakwitha", "Memorial", "Blessed Kateri Tekakwitha, Virgin");
-        row("Camillus on the 18th, US 1986", usa, "1986-07-18", "camillus", "option", "Saint Camillus de Lellis, Priest");
+        row("Camillus on the 14th, US 1975", usa, "1975-07-14", "camillus", "option",
+            "Saint Camillus de Lellis, Priest");
+        row("Kateri a memorial, 1986", usa, "1986-07-14", "kateri-tekakwitha", "Memorial",
+            "Blessed Kateri Tekakwitha, Virgin");
+        row("Camillus on the 18th, US 1986", usa, "1986-07-18", "camillus", "option",
+            "Saint Camillus de Lellis, Priest");
         // The US proper calendar of 1972 and what was granted to it later.
-        row("Seton while Blessed, 1975", usa, "1975-01-04", "elizabeth-ann-seton", "Memorial", "Blessed Elizabeth Ann Seton, Religious");
-        row("Guadalupe a memorial, 1987", usa, "1987-12-12", "our-lady-of-guadalupe", "Memorial", "Our Lady of Guadalupe");
+        row("Seton while Blessed, 1975", usa, "1975-01-04", "elizabeth-ann-seton", "Memorial",
+            "Blessed Elizabeth Ann Seton, Religious");
+        row("Guadalupe a memorial, 1987", usa, "1987-12-12", "our-lady-of-guadalupe", "Memorial",
+            "Our Lady of Guadalupe");
         row("Guadalupe a feast, 1988", usa, "1988-12-12", "our-lady-of-guadalupe", "Feast", "Our Lady of Guadalupe");
         row("Paul of the Cross not yet on the 20th, 1990", usa, "1990-10-20", "paul-of-the-cross", "absent");
-        row("Paul of the Cross on the 20th, 1992", usa, "1992-10-20", "paul-of-the-cross", "option", "Saint Paul of the Cross, Priest");
+        row("Paul of the Cross on the 20th, 1992", usa, "1992-10-20", "paul-of-the-cross", "option",
+            "Saint Paul of the Cross, Priest");
         row("Drexel not before 1989", usa, "1988-03-03", "katharine-drexel", "absent");
         row("Marianne Cope not before 2014", usa, "2013-01-23", "marianne-cope", "absent");
-        row("Seelos, 2015", usa, "2015-10-05", "francis-xavier-seelos", "option", "Blessed Francis Xavier Seelos, Priest");
+        row("Seelos, 2015", usa, "2015-10-05", "francis-xavier-seelos", "option",
+            "Blessed Francis Xavier Seelos, Priest");
         // Teresa of Calcutta came with the General Calendar of 2025, in the USA as everywhere.
         row("Teresa of Calcutta not in the USA, 2022", usa, "2022-09-05", "teresa-of-calcutta", "absent");
-        row("Teresa of Calcutta, 2025", all, "2025-09-05", "teresa-of-calcutta", "option", "Saint Teresa of Calcutta, Virgin");
+        row("Teresa of Calcutta, 2025", all, "2025-09-05", "teresa-of-calcutta", "option",
+            "Saint Teresa of Calcutta, Virgin");
         row("Newman not before 2026", all, "2025-10-09", "john-henry-newman", "absent");
-        row("Newman, 2026", all, "2026-10-09", "john-henry-newman", "option", "Saint John Henry Newman, Priest and Doctor of the Church");
+        row("Newman, 2026", all, "2026-10-09", "john-henry-newman", "option",
+            "Saint John Henry Newman, Priest and Doctor of the Church");
         // The General Calendar after 1969: new saints, a raised memorial, new Doctors.
         row("Kolbe not before 1983", all, "1982-08-14", "maximilian-kolbe", "absent");
-        row("Kolbe, 1984", all, "1984-08-14", "maximilian-kolbe", "Memorial", "Saint Maximilian Kolbe, Priest and Martyr");
+        row("Kolbe, 1984", all, "1984-08-14", "maximilian-kolbe", "Memorial",
+            "Saint Maximilian Kolbe, Priest and Martyr");
         row("Korean martyrs not before 1985", all, "1984-09-20", "korean-martyrs", "absent");
         row("Eymard, 1996", all, "1996-08-02", "peter-julian-eymard", "option", "Saint Peter Julian Eymard, Priest");
-        row("Stanislaus optional, 1978", all, "1978-04-11", "stanislaus", "option", "Saint Stanislaus, Bishop and Martyr");
-        row("Stanislaus a memorial, 1983", all, "1983-04-11", "stanislaus", "Memorial", "Saint Stanislaus, Bishop and Martyr");
-        row("Teresa of Avila, 1975", all, "1975-10-15", "teresa-of-jesus", "Memorial", "Saint Teresa of Avila, Virgin and Doctor of the Church");
-        row("Teresa of Jesus, 1984", all, "1984-10-15", "teresa-of-jesus", "Memorial", "Saint Teresa of Jesus, Virgin and Doctor of the Church");
-        row("Therese before her doctorate, 1997", all, "1997-10-01", "therese", "Memorial", "Saint Therese of the Child Jesus, Virgin");
-        row("Irenaeus before his doctorate, 2021", all, "2021-06-28", "irenaeus", "Memorial", "Saint Irenaeus, Bishop and Martyr");
+        row("Stanislaus optional, 1978", all, "1978-04-11", "stanislaus", "option",
+            "Saint Stanislaus, Bishop and Martyr");
+        row("Stanislaus a memorial, 1983", all, "1983-04-11", "stanislaus", "Memorial",
+            "Saint Stanislaus, Bishop and Martyr");
+        row("Teresa of Avila, 1975", all, "1975-10-15", "teresa-of-jesus", "Memorial",
+            "Saint Teresa of Avila, Virgin and Doctor of the Church");
+        row("Teresa of Jesus, 1984", all, "1984-10-15", "teresa-of-jesus", "Memorial",
+            "Saint Teresa of Jesus, Virgin and Doctor of the Church");
+        row("Therese before her doctorate, 1997", all, "1997-10-01", "therese", "Memorial",
+            "Saint Therese of the Child Jesus, Virgin");
+        row("Irenaeus before his doctorate, 2021", all, "2021-06-28", "irenaeus", "Memorial",
+            "Saint Irenaeus, Bishop and Martyr");
     }
     void sanctoralInItsYears()
     {
@@ -288,8 +319,8 @@ private slots:
         const QDate d = QDate::fromString(date, Qt::ISODate);
         const LiturgicalDay day = dayOf(region, d.year(), d.month(), d.day());
         const std::string k = key.toStdString();
-        const Celebration* found = day.celebration.key == k ? &day.celebration : nullptr;
-        for (const Celebration& c : day.options)
+        const Celebration *found = day.celebration.key == k ? &day.celebration : nullptr;
+        for (const Celebration &c : day.options)
             if (c.key == k)
                 found = &c;
         if (how == "absent") {
@@ -304,8 +335,8 @@ private slots:
     void cellTextFitsAndKeepsOneSeparator()
     {
         const std::string long1(40, 'x');
-        const std::string text = fitWeekdayWithOptions("Saturday, 33rd week in Ordinary Time", "Saturday",
-                                                       {long1, "Blessed Virgin Mary"});
+        const std::string text =
+            fitWeekdayWithOptions("Saturday, 33rd week in Ordinary Time", "Saturday", {long1, "Blessed Virgin Mary"});
         QVERIFY(text.size() <= CellWidth);
         QCOMPARE(std::count(text.begin(), text.end(), ';'), 1);
         // A first memorial that fits alone is kept whole; "..." stands for the others.
@@ -327,12 +358,12 @@ private slots:
         const std::string rtf = w.finish();
         QVERIFY(rtf.rfind("{\\rtf1\\ansi\\ansicpg1252", 0) == 0);
         QVERIFY(rtf.find("\\red200\\green0\\blue0;") != std::string::npos);
-        QVERIFY(rtf.find("\\'e9") != std::string::npos);        // é in cp1252
-        QVERIFY(rtf.find("\\'80") != std::string::npos);        // €
-        QVERIFY(rtf.find("\\u937?") != std::string::npos);      // Ω has no cp1252 byte
-        QVERIFY(rtf.find("\\u-10179?\\u-8625?") != std::string::npos);  // surrogate pair
+        QVERIFY(rtf.find("\\'e9") != std::string::npos);               // é in cp1252
+        QVERIFY(rtf.find("\\'80") != std::string::npos);               // €
+        QVERIFY(rtf.find("\\u937?") != std::string::npos);             // Ω has no cp1252 byte
+        QVERIFY(rtf.find("\\u-10179?\\u-8625?") != std::string::npos); // surrogate pair
         for (unsigned char c : rtf)
-            QVERIFY(c < 0x80);                                   // pure 7-bit file
+            QVERIFY(c < 0x80); // pure 7-bit file
         // Read back with its formats by the reader the commentary window uses.
         QTextDocument document;
         richtext::RtfReader::read(QString::fromStdString(rtf), document);

@@ -23,8 +23,7 @@ struct MainHarness : WindowHarness
 {
     explicit MainHarness(const QString &variant = QString(), const QString &drag = QStringLiteral("Not Found"))
         : WindowHarness(usaTextOfTheDay, variant, drag)
-    {
-    }
+    {}
     Form2 &main() { return module.windows().window<Form2>(); }
     Form2 &shown() { return activate<Form2>(); }
 };
@@ -125,10 +124,15 @@ void TestMainWindow::resizeWhenTheDesktopRedrawsContinuously()
     // At the design width the Close button sits at the right edge of the original frame.
     QCOMPARE(w.button(3).geometry(), QRect(356, 5, 104, 23));
 
-    struct Step { int width; bool help, search, comment; int closeLeft; };
+    struct Step
+    {
+        int width;
+        bool help, search, comment;
+        int closeLeft;
+    };
     // Each step's visibility comes from the Close button's place before the step.
-    const Step steps[] = {{300, true, true, true, 186},   {290, false, false, true, 176},
-                          {200, false, false, true, 86},  {190, false, false, false, 76},
+    const Step steps[] = {{300, true, true, true, 186},    {290, false, false, true, 176},
+                          {200, false, false, true, 86},   {190, false, false, false, 76},
                           {600, false, false, false, 486}, {610, true, true, true, 496}};
     for (const Step &step : steps) {
         w.resize(step.width, 535);

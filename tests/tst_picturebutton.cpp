@@ -32,7 +32,7 @@ private slots:
         // A 110 x 24 px button, a 29 x 16 px picture, a caption 600 twips wide: x = 307.5.
         auto places = ButtonLayout::centre({1650, 360}, {435, 240}, {600, 225});
         QCOMPARE(places.picture, QPoint(258, 60));
-        QCOMPARE(places.label, QPoint(793, 68)); // 67.5 up to the even neighbour
+        QCOMPARE(places.label, QPoint(793, 68));                            // 67.5 up to the even neighbour
         places = ButtonLayout::centre({1650, 360}, {435, 240}, {602, 227}); // x = 306.5, y = 66.5
         QCOMPARE(places.picture, QPoint(256, 60));
         QCOMPARE(places.label.y(), 66);
@@ -58,10 +58,14 @@ private slots:
     {
         QTest::addColumn<QString>("steps"); // V: the mouse moves over the button, I: its window resets it
         QTest::addColumn<QString>("shown"); // library index shown after each step
-        QTest::newRow("first hover changes nothing") << "V" << "0";
-        QTest::newRow("window resets, then hover") << "IV" << "34";
-        QTest::newRow("repeats change at most once") << "IIVV" << "3344";
-        QTest::newRow("hover, reset, hover") << "IVIV" << "3434";
+        QTest::newRow("first hover changes nothing") << "V"
+                                                     << "0";
+        QTest::newRow("window resets, then hover") << "IV"
+                                                   << "34";
+        QTest::newRow("repeats change at most once") << "IIVV"
+                                                     << "3344";
+        QTest::newRow("hover, reset, hover") << "IVIV"
+                                             << "3434";
     }
 
     void pictureLatch()
@@ -121,10 +125,16 @@ private slots:
         QStringList events;
         // Coordinates are the part's own, in twips; sunken while pressed, raised afterwards.
         connect(&button, &MuvButtons::MouseDown, &button, [&](int b, int, double x, double y) {
-            events << QStringLiteral("down %1 %2,%3 %4").arg(b).arg(qRound(x / 15)).arg(qRound(y / 15)).arg(button.sunken());
+            events << QStringLiteral("down %1 %2,%3 %4")
+                          .arg(b)
+                          .arg(qRound(x / 15))
+                          .arg(qRound(y / 15))
+                          .arg(button.sunken());
         });
-        connect(&button, &MuvButtons::MouseUp, &button, [&] { events << QStringLiteral("up %1").arg(button.sunken()); });
-        connect(&button, &MuvButtons::Click, &button, [&] { events << QStringLiteral("click %1").arg(button.sunken()); });
+        connect(&button, &MuvButtons::MouseUp, &button,
+                [&] { events << QStringLiteral("up %1").arg(button.sunken()); });
+        connect(&button, &MuvButtons::Click, &button,
+                [&] { events << QStringLiteral("click %1").arg(button.sunken()); });
         QTest::mouseClick(&button, Qt::LeftButton, {}, inside);
         const QPoint local = inside - origin[part] / 15;
         const QString down = QStringLiteral("down 1 %1,%2 1").arg(local.x()).arg(local.y());

@@ -1,10 +1,10 @@
-#include "support/LiturgyDays.h"
-#include "tools/ProseFolder.h"
 #include "liturgy/DayText.h"
 #include "liturgy/LiturgicalCalendar.h"
 #include "liturgy/Prose.h"
 #include "liturgy/ProseKeys.h"
 #include "richtext/RtfReader.h"
+#include "support/LiturgyDays.h"
+#include "tools/ProseFolder.h"
 
 #include <QDir>
 #include <QFile>
@@ -29,16 +29,19 @@ int wordCount(std::string_view text)
     return n;
 }
 
-QString commentaryText(const LiturgicalDay& day)
+QString commentaryText(const LiturgicalDay &day)
 {
     QTextDocument document;
     richtext::RtfReader::read(QString::fromStdString(composeDayText(day).comment), document);
     return document.toPlainText();
 }
 
-QString qs(std::string_view s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
+QString qs(std::string_view s)
+{
+    return QString::fromUtf8(s.data(), qsizetype(s.size()));
+}
 
-std::string readFile(const QString& path)
+std::string readFile(const QString &path)
 {
     std::ifstream in(path.toStdString(), std::ios::binary);
     std::ostringstream content;
@@ -46,7 +49,7 @@ std::string readFile(const QString& path)
     return content.str();
 }
 
-void writeFile(const QString& path, const QByteArray& bytes)
+void writeFile(const QString &path, const QByteArray &bytes)
 {
     QDir().mkpath(QFileInfo(path).path());
     QFile f(path);
@@ -56,7 +59,8 @@ void writeFile(const QString& path, const QByteArray& bytes)
 
 } // namespace
 
-class TestProse : public QObject {
+class TestProse : public QObject
+{
     Q_OBJECT
 
 private slots:
@@ -65,12 +69,12 @@ private slots:
         for (Region region : {Region::Universal, Region::USA}) {
             const LiturgicalCalendar calendar(region);
             for (int year = ProseFirstYear; year <= ProseLastYear; ++year) {
-                for (const LiturgicalDay& day : calendar.year(year)) {
+                for (const LiturgicalDay &day : calendar.year(year)) {
                     const ProseKeys keys = proseKeysOf(day);
                     const QByteArray where = QByteArray::fromStdString(day.date.iso());
                     QVERIFY2(keys.celebration.empty() || !proseFor(keys.celebration).empty(),
                              where + " " + keys.celebration.c_str());
-                    for (const std::string& k : keys.options)
+                    for (const std::string &k : keys.options)
                         QVERIFY2(!proseFor(k).empty(), where + " " + k.c_str());
                     QVERIFY2(!proseFor(keys.season).empty(), where + " " + keys.season.c_str());
                 }
@@ -87,20 +91,44 @@ private slots:
         QTest::addColumn<QString>("week");
         const Region U = Region::Universal;
         const Region S = Region::USA;
-        QTest::addRow("17 December") << U << "2026-12-17" << "advent-dec-17" << "advent-week-3";
-        QTest::addRow("Fourth Sunday on the 24th") << U << "2023-12-24" << "advent-sunday-4" << "advent-week-4";
-        QTest::addRow("octave weekday") << U << "2026-12-29" << "christmas-octave-dec-29" << "christmas-season";
+        QTest::addRow("17 December") << U << "2026-12-17"
+                                     << "advent-dec-17"
+                                     << "advent-week-3";
+        QTest::addRow("Fourth Sunday on the 24th") << U << "2023-12-24"
+                                                   << "advent-sunday-4"
+                                                   << "advent-week-4";
+        QTest::addRow("octave weekday") << U << "2026-12-29"
+                                        << "christmas-octave-dec-29"
+                                        << "christmas-season";
         // 7 January 2029 is a Sunday: the Universal Baptism, the USA Epiphany; the 8th is a
         // Monday, the USA Baptism.
-        QTest::addRow("before Epiphany") << U << "2027-01-04" << "christmas-weekday-before-epiphany" << "christmas-season";
-        QTest::addRow("after Epiphany") << U << "2027-01-08" << "christmas-weekday-after-epiphany" << "christmas-season";
-        QTest::addRow("USA Epiphany on the 7th") << S << "2029-01-07" << "epiphany" << "christmas-season";
-        QTest::addRow("USA Baptism on Monday") << S << "2029-01-08" << "baptism-of-the-lord" << "christmas-season";
-        QTest::addRow("after Ash Wednesday") << U << "2026-02-20" << "lent-ash-friday" << "lent-ash-week";
-        QTest::addRow("Holy Tuesday") << U << "2026-03-31" << "holy-week-tuesday" << "holy-week";
-        QTest::addRow("Easter Sunday") << U << "2026-04-05" << "easter-sunday" << "triduum";
-        QTest::addRow("USA Ascension") << S << "2026-05-17" << "ascension" << "easter-week-7";
-        QTest::addRow("Pentecost") << U << "2026-05-24" << "pentecost" << "easter-week-7";
+        QTest::addRow("before Epiphany") << U << "2027-01-04"
+                                         << "christmas-weekday-before-epiphany"
+                                         << "christmas-season";
+        QTest::addRow("after Epiphany") << U << "2027-01-08"
+                                        << "christmas-weekday-after-epiphany"
+                                        << "christmas-season";
+        QTest::addRow("USA Epiphany on the 7th") << S << "2029-01-07"
+                                                 << "epiphany"
+                                                 << "christmas-season";
+        QTest::addRow("USA Baptism on Monday") << S << "2029-01-08"
+                                               << "baptism-of-the-lord"
+                                               << "christmas-season";
+        QTest::addRow("after Ash Wednesday") << U << "2026-02-20"
+                                             << "lent-ash-friday"
+                                             << "lent-ash-week";
+        QTest::addRow("Holy Tuesday") << U << "2026-03-31"
+                                      << "holy-week-tuesday"
+                                      << "holy-week";
+        QTest::addRow("Easter Sunday") << U << "2026-04-05"
+                                       << "easter-sunday"
+                                       << "triduum";
+        QTest::addRow("USA Ascension") << S << "2026-05-17"
+                                       << "ascension"
+                                       << "easter-week-7";
+        QTest::addRow("Pentecost") << U << "2026-05-24"
+                                   << "pentecost"
+                                   << "easter-week-7";
     }
     void keysOfTheTemporalCycle()
     {
@@ -116,8 +144,8 @@ private slots:
 
     void textsKeepTheirLimitsAndNeverRepeat()
     {
-        std::map<std::string_view, std::string_view> seen;  // paragraph -> key
-        for (const ProseEntry& e : proseTable()) {
+        std::map<std::string_view, std::string_view> seen; // paragraph -> key
+        for (const ProseEntry &e : proseTable()) {
             QVERIFY2(!e.paragraphs.empty(), e.key.data());
             if (e.key.starts_with("sanctoral/")) {
                 int words = 0;
@@ -148,7 +176,7 @@ private slots:
         QVERIFY(text.indexOf(QStringLiteral("psalter week")) < first);
         QVERIFY2(first > 0 && second > first && last > second, qPrintable(text));
         // A memorial that is only offered shows its summary, not its whole text.
-        for (const auto& prose : {wenceslaus, lawrence})
+        for (const auto &prose : {wenceslaus, lawrence})
             for (size_t i = 1; i < prose.size(); ++i)
                 QVERIFY(!text.contains(qs(prose[i])));
 
@@ -175,15 +203,14 @@ private slots:
     {
         const QDir folder(QStringLiteral(FEASTBOOK_PROSE_DIR));
         size_t files = 0;
-        for (const QString& section : {QStringLiteral("sanctoral"), QStringLiteral("temporal")}) {
-            for (const QFileInfo& file : QDir(folder.filePath(section)).entryInfoList({"*.txt"}, QDir::Files)) {
+        for (const QString &section : {QStringLiteral("sanctoral"), QStringLiteral("temporal")}) {
+            for (const QFileInfo &file : QDir(folder.filePath(section)).entryInfoList({"*.txt"}, QDir::Files)) {
                 ++files;
                 const std::string key = (section + u'/' + file.completeBaseName()).toStdString();
                 const auto expected = prose::paragraphsOf(readFile(file.filePath()));
                 QVERIFY(expected);
                 const auto embedded = proseFor(key);
-                QVERIFY2(std::equal(embedded.begin(), embedded.end(), expected->begin(), expected->end()),
-                         key.c_str());
+                QVERIFY2(std::equal(embedded.begin(), embedded.end(), expected->begin(), expected->end()), key.c_str());
             }
         }
         QCOMPARE(proseTable().size(), files);
@@ -210,16 +237,17 @@ private slots:
                  (std::vector<std::string>{"First line wrapped here.", "Saint Th\xC3\xA9r\xC3\xA8se."}));
 
         QStringList problems;
-        for (const std::string& p : folder.problems)
+        for (const std::string &p : folder.problems)
             problems << QString::fromStdString(p);
         QCOMPARE(problems.size(), 5);
-        const std::pair<const char*, const char*> expected[] = {
-            {"sanctoral/b.txt", "not UTF-8"}, {"sanctoral/empty.txt", "no text"},
-            {"temporal/stray.txt", "no day"}, {"temporal/notes.md", "no day"},
-            {"temporal/w.txt", "no text for the key temporal/w"}};
-        for (const auto& [name, why] : expected)
+        const std::pair<const char *, const char *> expected[] = {{"sanctoral/b.txt", "not UTF-8"},
+                                                                  {"sanctoral/empty.txt", "no text"},
+                                                                  {"temporal/stray.txt", "no day"},
+                                                                  {"temporal/notes.md", "no day"},
+                                                                  {"temporal/w.txt", "no text for the key temporal/w"}};
+        for (const auto &[name, why] : expected)
             QVERIFY2(std::any_of(problems.begin(), problems.end(),
-                                 [&](const QString& p) { return p.contains(name) && p.contains(why); }),
+                                 [&](const QString &p) { return p.contains(name) && p.contains(why); }),
                      qPrintable(problems.join('\n')));
     }
 };

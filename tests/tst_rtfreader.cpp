@@ -35,7 +35,7 @@ QTextCharFormat formatAt(QTextDocument &document, const QString &marker)
     if (at < 0)
         return {};
     QTextCursor cursor(&document);
-    cursor.setPosition(at + 1);  // the format of the character before the cursor
+    cursor.setPosition(at + 1); // the format of the character before the cursor
     return cursor.charFormat();
 }
 
@@ -78,9 +78,11 @@ private slots:
         row("ignorable", rtf("a{\\*\\unknowndest x{y}}b"), QStringLiteral("ab"));
         row("tables", rtf("{\\fonttbl{\\f0 Arial;}}{\\colortbl;\\red1\\green2\\blue3;}{\\stylesheet{\\s0 Normal;}}x"),
             QStringLiteral("x"));
-        row("info, header, picture, object", rtf("{\\info{\\title T}}{\\header H}{\\pict\\wmetafile8 0a0b}{\\object{\\*\\objdata 01}}x"),
+        row("info, header, picture, object",
+            rtf("{\\info{\\title T}}{\\header H}{\\pict\\wmetafile8 0a0b}{\\object{\\*\\objdata 01}}x"),
             QStringLiteral("x"));
-        row("field", rtf("{\\field{\\*\\fldinst HYPERLINK \"http://e\"}{\\fldrslt {\\ul link}}}!"), QStringLiteral("link!"));
+        row("field", rtf("{\\field{\\*\\fldinst HYPERLINK \"http://e\"}{\\fldrslt {\\ul link}}}!"),
+            QStringLiteral("link!"));
         row("binary", rtf("a{\\pict\\bin4 }{\\}}b"), QStringLiteral("ab"));
         row("binary in text", rtf("a\\bin3 x}}b"), QStringLiteral("ab"));
 
@@ -100,14 +102,17 @@ private slots:
         // Code pages: the document's, the font's charset, the font's \cpg.
         row("1252 default", rtf("caf\\'e9 \\'80"), QStringLiteral("café €"));
         row("1250", QStringLiteral("{\\rtf1\\ansi\\ansicpg1250 \\'9a\\'e8}"), QStringLiteral("\u0161\u010D"));
-        row("fcharset switching", QStringLiteral("{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0\\fcharset0 Arial;}{\\f1\\fcharset238 Arial CE;}"
-                                                 "{\\f2\\fcharset204 Arial Cyr;}}\\'9a{\\f1\\'9a}\\f2\\'9a\\f0\\'9a}"),
+        row("fcharset switching",
+            QStringLiteral("{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0\\fcharset0 Arial;}{\\f1\\fcharset238 Arial CE;}"
+                           "{\\f2\\fcharset204 Arial Cyr;}}\\'9a{\\f1\\'9a}\\f2\\'9a\\f0\\'9a}"),
             QStringLiteral("\u0161\u0161\u0459\u0161"));
-        row("fcharset0 follows the document", QStringLiteral("{\\rtf1\\ansicpg1250{\\fonttbl{\\f0\\fcharset0 A;}}\\f0\\'9a}"),
-            QStringLiteral("\u0161"));
+        row("fcharset0 follows the document",
+            QStringLiteral("{\\rtf1\\ansicpg1250{\\fonttbl{\\f0\\fcharset0 A;}}\\f0\\'9a}"), QStringLiteral("\u0161"));
         row("cpg", QStringLiteral("{\\rtf1{\\fonttbl{\\f0\\cpg1251 A;}}\\f0\\'cf}"), QStringLiteral("\u041F"));
-        row("DOS 437 and 850", QStringLiteral("{\\rtf1\\pc \\'82{\\fonttbl{\\f1\\fcharset255 O;}}\\f1\\'9b}"), QStringLiteral("é\u00F8"));
-        row("double-byte", QStringLiteral("{\\rtf1{\\fonttbl{\\f0\\fcharset128 \\'82\\'6c;}}\\f0\\'82\\'a0}"), QStringLiteral("\u3042"));
+        row("DOS 437 and 850", QStringLiteral("{\\rtf1\\pc \\'82{\\fonttbl{\\f1\\fcharset255 O;}}\\f1\\'9b}"),
+            QStringLiteral("é\u00F8"));
+        row("double-byte", QStringLiteral("{\\rtf1{\\fonttbl{\\f0\\fcharset128 \\'82\\'6c;}}\\f0\\'82\\'a0}"),
+            QStringLiteral("\u3042"));
         row("unknown code page reads as 1252", QStringLiteral("{\\rtf1\\ansicpg4711 \\'e9}"), QStringLiteral("é"));
 
         // Broken documents show what they can.
@@ -117,7 +122,8 @@ private slots:
         row("backslash at the end", QStringLiteral("{\\rtf1 a\\"), QStringLiteral("a"));
         row("huge parameters", rtf("\\fs99999999999999999999 \\u99999999999999999 \\li-99999999999 a"),
             QStringLiteral("\uFFFDa"));
-        row("long control word", QStringLiteral("{\\rtf1 \\") + QString(100, u'b') + QStringLiteral(" a}"), QStringLiteral("a"));
+        row("long control word", QStringLiteral("{\\rtf1 \\") + QString(100, u'b') + QStringLiteral(" a}"),
+            QStringLiteral("a"));
     }
 
     void text()
@@ -136,20 +142,24 @@ private slots:
     void charFormat_data()
     {
         QTest::addColumn<QString>("input");
-        QTest::addColumn<QString>("marker");    // the first character of this text is looked at
+        QTest::addColumn<QString>("marker"); // the first character of this text is looked at
         QTest::addColumn<int>("property");
         QTest::addColumn<QVariant>("expected"); // invalid: the property is not set
 
-        const QString fonts = QStringLiteral("{\\rtf1\\deff1{\\fonttbl{\\f0\\froman Times New Roman;}{\\f1\\fswiss Arial;}}"
-                                             "{\\colortbl;\\red128\\green0\\blue0;\\red0\\green0\\blue255;}");
-        const auto row = [&](const char *name, const char *body, const char *marker, int property, const QVariant &value) {
-            QTest::newRow(name) << fonts + QString::fromUtf8(body) + u'}' << QString::fromUtf8(marker) << property << value;
+        const QString fonts =
+            QStringLiteral("{\\rtf1\\deff1{\\fonttbl{\\f0\\froman Times New Roman;}{\\f1\\fswiss Arial;}}"
+                           "{\\colortbl;\\red128\\green0\\blue0;\\red0\\green0\\blue255;}");
+        const auto row = [&](const char *name, const char *body, const char *marker, int property,
+                             const QVariant &value) {
+            QTest::newRow(name) << fonts + QString::fromUtf8(body) + u'}' << QString::fromUtf8(marker) << property
+                                << value;
         };
         row("bold", "a\\b B\\b0 c", "B", QTextFormat::FontWeight, int(QFont::Bold));
         row("bold off", "\\b a\\b0 C", "C", QTextFormat::FontWeight, QVariant());
         row("bold ends with group", "{\\b a}C", "C", QTextFormat::FontWeight, QVariant());
         row("italic", "\\i I", "I", QTextFormat::FontItalic, true);
-        row("underline", "\\ul U\\ulnone x", "U", QTextFormat::TextUnderlineStyle, int(QTextCharFormat::SingleUnderline));
+        row("underline", "\\ul U\\ulnone x", "U", QTextFormat::TextUnderlineStyle,
+            int(QTextCharFormat::SingleUnderline));
         row("ulnone", "\\ul u\\ulnone X", "X", QTextFormat::TextUnderlineStyle, QVariant());
         row("plain", "\\b\\i\\fs40\\f0 a\\plain P", "P", QTextFormat::FontWeight, QVariant());
         row("plain keeps default font", "\\f0 a\\plain P", "P", QTextFormat::FontFamilies, QStringList{"Arial"});
@@ -187,17 +197,26 @@ private slots:
         QTest::addColumn<int>("property");
         QTest::addColumn<QVariant>("expected"); // invalid: the property is not set
 
-        QTest::newRow("centre") << rtf("\\qc a\\par") << 0 << int(QTextFormat::BlockAlignment) << QVariant(int(Qt::AlignHCenter));
-        QTest::newRow("left") << rtf("\\qc a\\par\\ql b") << 1 << int(QTextFormat::BlockAlignment) << QVariant(int(Qt::AlignLeft));
-        QTest::newRow("pard resets") << rtf("\\qc a\\par\\pard b") << 1 << int(QTextFormat::BlockAlignment) << QVariant();
+        QTest::newRow("centre") << rtf("\\qc a\\par") << 0 << int(QTextFormat::BlockAlignment)
+                                << QVariant(int(Qt::AlignHCenter));
+        QTest::newRow("left") << rtf("\\qc a\\par\\ql b") << 1 << int(QTextFormat::BlockAlignment)
+                              << QVariant(int(Qt::AlignLeft));
+        QTest::newRow("pard resets") << rtf("\\qc a\\par\\pard b") << 1 << int(QTextFormat::BlockAlignment)
+                                     << QVariant();
         QTest::newRow("group restores") << rtf("{\\qc a\\par}b") << 1 << int(QTextFormat::BlockAlignment) << QVariant();
-        QTest::newRow("last \\qc wins") << rtf("\\qr a\\qc\\par") << 0 << int(QTextFormat::BlockAlignment) << QVariant(int(Qt::AlignHCenter));
+        QTest::newRow("last \\qc wins") << rtf("\\qr a\\qc\\par") << 0 << int(QTextFormat::BlockAlignment)
+                                        << QVariant(int(Qt::AlignHCenter));
         QTest::newRow("left indent") << rtf("\\li720 a") << 0 << int(QTextFormat::BlockLeftMargin) << QVariant(48.0);
-        QTest::newRow("hanging indent") << rtf("\\li720\\fi-360 a") << 0 << int(QTextFormat::TextIndent) << QVariant(-24.0);
-        QTest::newRow("hang stops at margin") << rtf("\\li150\\fi-3000 a") << 0 << int(QTextFormat::TextIndent) << QVariant(-10.0);
-        QTest::newRow("indent clamped") << rtf("\\li99999999999 a") << 0 << int(QTextFormat::BlockLeftMargin) << QVariant(2112.0);
-        QTest::newRow("right to left") << rtf("\\rtlpar a") << 0 << int(QTextFormat::LayoutDirection) << QVariant(int(Qt::RightToLeft));
-        QTest::newRow("empty paragraph") << rtf("a\\par\\qc\\par b") << 1 << int(QTextFormat::BlockAlignment) << QVariant(int(Qt::AlignHCenter));
+        QTest::newRow("hanging indent") << rtf("\\li720\\fi-360 a") << 0 << int(QTextFormat::TextIndent)
+                                        << QVariant(-24.0);
+        QTest::newRow("hang stops at margin")
+            << rtf("\\li150\\fi-3000 a") << 0 << int(QTextFormat::TextIndent) << QVariant(-10.0);
+        QTest::newRow("indent clamped") << rtf("\\li99999999999 a") << 0 << int(QTextFormat::BlockLeftMargin)
+                                        << QVariant(2112.0);
+        QTest::newRow("right to left") << rtf("\\rtlpar a") << 0 << int(QTextFormat::LayoutDirection)
+                                       << QVariant(int(Qt::RightToLeft));
+        QTest::newRow("empty paragraph") << rtf("a\\par\\qc\\par b") << 1 << int(QTextFormat::BlockAlignment)
+                                         << QVariant(int(Qt::AlignHCenter));
     }
 
     void blockFormat()
@@ -222,7 +241,9 @@ private slots:
         QTextDocument document;
         RtfReader::read(QByteArray("{\\rtf1\\ansicpg1250 \x9a\xe8\\bin2 \xff}x}"), document);
         QCOMPARE(textOf(document), QStringLiteral("\u0161\u010Dx"));
-        RtfReader::read(QByteArray("{\\rtf1{\\fonttbl{\\f0\\fcharset204 \xc0" "b\xc1;}}\\f0 x}"), document);
+        RtfReader::read(QByteArray("{\\rtf1{\\fonttbl{\\f0\\fcharset204 \xc0"
+                                   "b\xc1;}}\\f0 x}"),
+                        document);
         QCOMPARE(formatAt(document, QStringLiteral("x")).fontFamilies().toStringList(), QStringList{"\u0410b\u0411"});
         RtfReader::read(QByteArray("{\\rtf1 Łódź}"), document);
         QCOMPARE(textOf(document), QStringLiteral("Łódź"));
@@ -230,7 +251,8 @@ private slots:
         QCOMPARE(textOf(document), QStringLiteral("café €"));
 
         // A cut inside a UTF-8 sequence neither switches to code-page bytes nor hides the cut.
-        const RtfReadResult result = RtfReader::read(QByteArray("{\\rtf1 a\u0142\u0142}"), document, {.maxInputChars = 11});
+        const RtfReadResult result =
+            RtfReader::read(QByteArray("{\\rtf1 a\u0142\u0142}"), document, {.maxInputChars = 11});
         QCOMPARE(textOf(document), QStringLiteral("a\u0142\uFFFD"));
         QVERIFY(result.truncated);
     }
@@ -248,15 +270,19 @@ private slots:
         QTest::newRow("plain input") << QStringLiteral("0123456789abcdefghijklmnop") << input
                                      << QStringLiteral("0123456789abcdefghij") << true << true;
         const RtfLimits paragraphs{.maxParagraphs = 2};
-        QTest::newRow("paragraphs") << rtf("a\\par b\\par c\\par d\\par") << paragraphs << QStringLiteral("a\nb\nc") << true << true;
-        QTest::newRow("plain paragraphs") << QStringLiteral("a\nb\nc\nd") << paragraphs << QStringLiteral("a\nb\nc") << true << true;
-        QTest::newRow("runs") << rtf("a\\b b\\b0 c\\b d\\b0 e") << RtfLimits{.maxRuns = 3} << QStringLiteral("abc") << true << true;
+        QTest::newRow("paragraphs") << rtf("a\\par b\\par c\\par d\\par") << paragraphs << QStringLiteral("a\nb\nc")
+                                    << true << true;
+        QTest::newRow("plain paragraphs")
+            << QStringLiteral("a\nb\nc\nd") << paragraphs << QStringLiteral("a\nb\nc") << true << true;
+        QTest::newRow("runs") << rtf("a\\b b\\b0 c\\b d\\b0 e") << RtfLimits{.maxRuns = 3} << QStringLiteral("abc")
+                              << true << true;
         // Past the limit the groups are read as one: their formatting leaks into the enclosing
         // group until it closes, but no text is lost.
         QTest::newRow("depth") << rtf("{{{\\b a{\\i b}c}d}e}f") << RtfLimits{.maxDepth = 3} << QStringLiteral("abcdef")
                                << false << true;
         QTest::newRow("unbroken word") << rtf("abcdefghij \\b xyz\\b0 zy\\par abcd") << RtfLimits{.maxUnbrokenChars = 4}
-                                       << QStringLiteral("abcd\u200Befgh\u200Bij xyzz\u200By\nabcd\u200B") << false << false;
+                                       << QStringLiteral("abcd\u200Befgh\u200Bij xyzz\u200By\nabcd\u200B") << false
+                                       << false;
     }
 
     void limits()
@@ -281,8 +307,8 @@ private slots:
             body += paragraph;
         QTextDocument document;
         RtfLimits limits;
-        limits.maxMilliseconds = 0;  // no clock, so that a slow machine gives the same document
-        limits.maxLayoutHeight = 0;  // the reader alone: no window lays this out
+        limits.maxMilliseconds = 0; // no clock, so that a slow machine gives the same document
+        limits.maxLayoutHeight = 0; // the reader alone: no window lays this out
         const RtfReadResult result = RtfReader::read(body, document, limits);
         QVERIFY(!result.truncated);
         QCOMPARE(document.blockCount(), paragraphs);
@@ -323,7 +349,8 @@ private slots:
         QVERIFY(result.truncated);
         QFETCH(QString, begins);
         QVERIFY(textOf(document).startsWith(begins));
-        QVERIFY2(document.lastBlock().text().contains(QStringLiteral("too tall")), qPrintable(document.lastBlock().text()));
+        QVERIFY2(document.lastBlock().text().contains(QStringLiteral("too tall")),
+                 qPrintable(document.lastBlock().text()));
         QVERIFY(document.lastBlock().begin().fragment().charFormat().fontItalic());
 
         document.setTextWidth(1); // the narrowest window: a line per character
@@ -336,8 +363,8 @@ private slots:
         // 100,000 nested groups, and as many unclosed ones: no recursion, the text is all there.
         QTextDocument document;
         const int n = 100'000;
-        const QString nested = QStringLiteral("{\\rtf1 ") + QString(n, u'{') + QStringLiteral("\\b deep") + QString(n, u'}')
-                               + QStringLiteral(" after}");
+        const QString nested = QStringLiteral("{\\rtf1 ") + QString(n, u'{') + QStringLiteral("\\b deep")
+                               + QString(n, u'}') + QStringLiteral(" after}");
         RtfReadResult result = RtfReader::read(nested, document);
         QCOMPARE(textOf(document), QStringLiteral("deep after"));
         QVERIFY(result.warning.contains(QStringLiteral("nested")));

@@ -2,10 +2,10 @@
 // commentary they open, and how the window is activated, hidden and unloaded.
 #include "controls/MuvButtons.h"
 #include "controls/VisualControl.h"
+#include "platform/HelpFile.h"
 #include "support/ShellHarness.h"
 #include "windows/Form2.h"
 #include "windows/Form3.h"
-#include "platform/HelpFile.h"
 #include "windows/WordStartMatcher.h"
 #include "windows/frmAboutReg.h"
 #include "windows/frmSearch.h"
@@ -95,16 +95,25 @@ private slots:
         QTest::newRow("two spaces typed") << francis << "of  Assisi" << en << false;
         QTest::newRow("longer than the title") << francis << "assisi, religious" << en << false;
         QTest::newRow("empty text") << francis << "" << en << true;
-        QTest::newRow("empty title") << "" << "a" << en << false;
+        QTest::newRow("empty title") << ""
+                                     << "a" << en << false;
         // Two spaces in a row: the place after the first one starts with the second space.
-        QTest::newRow("double space: word after it") << "Feast  of Saints" << "of saints" << en << true;
-        QTest::newRow("double space: leading space") << "Feast  of Saints" << " of" << en << true;
-        QTest::newRow("double space: other text") << "Feast  of Saints" << " x" << en << false;
-        QTest::newRow("trailing space") << "Feast " << " " << en << false;
+        QTest::newRow("double space: word after it") << "Feast  of Saints"
+                                                     << "of saints" << en << true;
+        QTest::newRow("double space: leading space") << "Feast  of Saints"
+                                                     << " of" << en << true;
+        QTest::newRow("double space: other text") << "Feast  of Saints"
+                                                  << " x" << en << false;
+        QTest::newRow("trailing space") << "Feast "
+                                        << " " << en << false;
         // Letter case by the user's locale.
-        QTest::newRow("accented letters") << "Sainte Thérèse" << "THÉR" << en << true;
-        QTest::newRow("dotless i, Turkish") << "IRMAK" << "ırmak" << "tr_TR" << true;
-        QTest::newRow("dotless i, English") << "IRMAK" << "ırmak" << en << false;
+        QTest::newRow("accented letters") << "Sainte Thérèse"
+                                          << "THÉR" << en << true;
+        QTest::newRow("dotless i, Turkish") << "IRMAK"
+                                            << "ırmak"
+                                            << "tr_TR" << true;
+        QTest::newRow("dotless i, English") << "IRMAK"
+                                            << "ırmak" << en << false;
     }
 
     void wordBeginnings()
@@ -151,8 +160,8 @@ private slots:
                                    << "2001";
         QTest::newRow("2026-2029") << QDate(2026, 1, 1) << QDate(2029, 12, 31)
                                    << QStringList({"2026", "2027", "2028", "2029"}) << "2029";
-        QTest::newRow("this year missing") << First << QDate(2005, 6, 1)
-                                           << QStringList({"2000", "2001", "2002", "2003"}) << "";
+        QTest::newRow("this year missing")
+            << First << QDate(2005, 6, 1) << QStringList({"2000", "2001", "2002", "2003"}) << "";
     }
 
     void yearItemsFollowTheTable()
@@ -295,12 +304,14 @@ private slots:
     void aDamagedRowIsReportedOnceInTheRun()
     {
         SearchHarness h;
-        for (auto [day, data] : {std::pair{QDate(2001, 11, 4), "2001-11-04 noon"}, std::pair{QDate(2001, 11, 5), "Nov 5"}}) {
+        for (auto [day, data] :
+             {std::pair{QDate(2001, 11, 4), "2001-11-04 noon"}, std::pair{QDate(2001, 11, 5), "Nov 5"}}) {
             h.day(day).Data = QString::fromLatin1(data);
             h.day(day).ToolTipUniv = QStringLiteral("Saint Damaged");
         }
         h.writeDays(h.rows);
-        TestDatabase::exec(h.databasePath(), QStringLiteral("UPDATE calendarComplet SET ToolTipUniv = NULL WHERE Data = '2001-10-24'"));
+        TestDatabase::exec(h.databasePath(),
+                           QStringLiteral("UPDATE calendarComplet SET ToolTipUniv = NULL WHERE Data = '2001-10-24'"));
         QVERIFY(h.ShellHarness::load());
         // Start-up has read the dates: the first damaged one is reported, once for all its walks.
         QCOMPARE(h.platform.messages.size(), 1);

@@ -94,11 +94,21 @@ void TestStartup::storedVariantDecidesTheTip_data()
     QTest::addColumn<QString>("variant");
     QTest::addColumn<QString>("tip");
 
-    QTest::newRow("missing") << false << "" << "Universal" << "Saint Drogo";
-    QTest::newRow("empty") << true << "" << "Universal" << "Saint Drogo";
-    QTest::newRow("SUA") << true << "SUA" << "SUA" << "Saint Drogo of the USA";
-    QTest::newRow("unknown value kept") << true << "xyz" << "xyz" << "";
-    QTest::newRow("case matters") << true << "sua" << "sua" << "";
+    QTest::newRow("missing") << false << ""
+                             << "Universal"
+                             << "Saint Drogo";
+    QTest::newRow("empty") << true << ""
+                           << "Universal"
+                           << "Saint Drogo";
+    QTest::newRow("SUA") << true << "SUA"
+                         << "SUA"
+                         << "Saint Drogo of the USA";
+    QTest::newRow("unknown value kept") << true << "xyz"
+                                        << "xyz"
+                                        << "";
+    QTest::newRow("case matters") << true << "sua"
+                                  << "sua"
+                                  << "";
 }
 
 void TestStartup::storedVariantDecidesTheTip()
@@ -195,20 +205,22 @@ void TestStartup::damagedCalendarsAreReportedOnceAndAgreeOnToday_data()
                                      << QStringList{"row 100 has the ID 101"} << 2 << later;
     QTest::newRow("IDs beyond 16 bits") << calendar << "UPDATE calendarComplet SET ID = ID + 100000" << true
                                         << QStringList{"row 1 has the ID 100001"} << 2 << later;
-    QTest::newRow("a view") << "days" << "CREATE VIEW calendarComplet AS SELECT * FROM days" << false
+    QTest::newRow("a view") << "days"
+                            << "CREATE VIEW calendarComplet AS SELECT * FROM days" << false
                             << QStringList{"calendarComplet is a view"} << 2 << "";
     QTest::newRow("NULL colour on today's row")
         << calendar << "UPDATE calendarComplet SET culoriUniv = NULL WHERE Data = '2001-04-16'" << true
         << QStringList{"culoriUniv of row 472"} << 0 << later;
-    QTest::newRow("bad colour codes on every row") << calendar << "UPDATE calendarComplet SET culoriUniv = 'x;y'" << true
-                                                   << QStringList{"\"x;y\" of row 1 (and of 1460 more rows)"} << 0 << later;
+    QTest::newRow("bad colour codes on every row")
+        << calendar << "UPDATE calendarComplet SET culoriUniv = 'x;y'" << true
+        << QStringList{"\"x;y\" of row 1 (and of 1460 more rows)"} << 0 << later;
     QTest::newRow("a bad colour code on the way")
         << calendar << "UPDATE calendarComplet SET culoriUniv = '2;x' WHERE Data = '2001-05-01'" << true
         << QStringList{"\"2;x\" of row 487"} << 2 << later;
     QTest::newRow("NULL date") << calendar << "UPDATE calendarComplet SET Data = NULL WHERE ID = 100" << true
                                << QStringList{"Data of row 100 holds no value"} << 2 << later;
-    QTest::newRow("impossible date") << calendar << "UPDATE calendarComplet SET Data = '2001-13-45' WHERE ID = 100" << true
-                                     << QStringList{"row 100 holds \"2001-13-45\""} << 2 << later;
+    QTest::newRow("impossible date") << calendar << "UPDATE calendarComplet SET Data = '2001-13-45' WHERE ID = 100"
+                                     << true << QStringList{"row 100 holds \"2001-13-45\""} << 2 << later;
     QTest::newRow("empty date") << calendar << "UPDATE calendarComplet SET Data = '' WHERE ID = 100" << true
                                 << QStringList{"row 100 holds \"\""} << 2 << later;
     QTest::newRow("no date") << calendar << "UPDATE calendarComplet SET Data = 'abc' WHERE ID = 100" << true

@@ -1,13 +1,13 @@
 // The tray icon, its tip, the day rollover, the tray's mouse messages, the menu, the day badge
 // that stands in for a missing tray, and the help window.
-#include "platform/DayBadge.h"
 #include "artwork/DayIcon.h"
+#include "platform/DayBadge.h"
+#include "platform/HelpFile.h"
+#include "platform/HelpLauncher.h"
 #include "platform/QtPlatform.h"
 #include "support/ShellHarness.h"
 #include "windows/Form2.h"
 #include "windows/Form3.h"
-#include "platform/HelpFile.h"
-#include "platform/HelpLauncher.h"
 
 #include <QAction>
 #include <QApplication>
@@ -81,9 +81,12 @@ void TestTray::tipFieldTrimsAndCuts_data()
     QTest::addColumn<QString>("shown");
 
     const QString s63(63, u'x');
-    QTest::newRow("blanks at both ends") << "  Saint Blaise  " << "Saint Blaise";
-    QTest::newRow("a tab is no blank") << "\tSaint Blaise \t" << "\tSaint Blaise \t";
-    QTest::newRow("empty") << "" << "";
+    QTest::newRow("blanks at both ends") << "  Saint Blaise  "
+                                         << "Saint Blaise";
+    QTest::newRow("a tab is no blank") << "\tSaint Blaise \t"
+                                       << "\tSaint Blaise \t";
+    QTest::newRow("empty") << ""
+                           << "";
     QTest::newRow("63 characters") << s63 << s63;
     QTest::newRow("64 characters") << s63 + u'y' << s63;
     QTest::newRow("100 characters") << QString(100, u'z') << QString(63, u'z');
@@ -105,12 +108,24 @@ void TestTray::tipFollowsTheRowAndTheMarker_data()
     QTest::addColumn<QString>("sua");
     QTest::addColumn<QString>("tip");
 
-    QTest::newRow("universal") << "Universal" << "USA text" << "Universal text";
-    QTest::newRow("marker") << "SUA" << "=" << "Universal text";
-    QTest::newRow("blank before the sign") << "SUA" << " =" << "=";
-    QTest::newRow("blank after the sign") << "SUA" << "= " << "=";
-    QTest::newRow("own text, trimmed") << "SUA" << "  USA text " << "USA text";
-    QTest::newRow("own text, tab and line break kept") << "SUA" << " \tUSA text\n " << "\tUSA text\n";
+    QTest::newRow("universal") << "Universal"
+                               << "USA text"
+                               << "Universal text";
+    QTest::newRow("marker") << "SUA"
+                            << "="
+                            << "Universal text";
+    QTest::newRow("blank before the sign") << "SUA"
+                                           << " ="
+                                           << "=";
+    QTest::newRow("blank after the sign") << "SUA"
+                                          << "= "
+                                          << "=";
+    QTest::newRow("own text, trimmed") << "SUA"
+                                       << "  USA text "
+                                       << "USA text";
+    QTest::newRow("own text, tab and line break kept") << "SUA"
+                                                       << " \tUSA text\n "
+                                                       << "\tUSA text\n";
 }
 
 void TestTray::tipFollowsTheRowAndTheMarker()
@@ -196,7 +211,9 @@ void TestTray::dayPicturesAreDrawnCrisply()
             QCOMPARE(seven.pixelColor(size - 1, i).alpha(), 0);
         }
         const auto blue = [](QColor c) { return c.alpha() == 255 && c.blue() > 200 && c.red() < 90 && c.green() < 90; };
-        const auto white = [](QColor c) { return c.alpha() == 255 && c.red() == 255 && c.green() == 255 && c.blue() == 255; };
+        const auto white = [](QColor c) {
+            return c.alpha() == 255 && c.red() == 255 && c.green() == 255 && c.blue() == 255;
+        };
         QVERIFY(countPixels(seven, blue) >= size / 4);
         QVERIFY(countPixels(seven, white) >= size * size / 4);
         QVERIFY(render(17, size) != render(71 % 31, size));
@@ -339,7 +356,8 @@ void TestTray::helpLookupAndWindowStyles()
     writeHelp(data.path(), QStringLiteral("installed"));
     QCOMPARE(HelpFile::locate(current.path(), {data.path()}), QDir(data.path()).absoluteFilePath(HelpFile::FileName));
     writeHelp(current.path(), QStringLiteral("current"));
-    QCOMPARE(HelpFile::locate(current.path(), {data.path()}), QDir(current.path()).absoluteFilePath(HelpFile::FileName));
+    QCOMPARE(HelpFile::locate(current.path(), {data.path()}),
+             QDir(current.path()).absoluteFilePath(HelpFile::FileName));
 
     HelpLauncher launcher(current.path(), {data.path()});
     launcher.launch(HelpWindowStyle::Normal);

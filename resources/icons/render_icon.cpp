@@ -44,7 +44,9 @@ int main(int argc, char *argv[])
     const int size = args.at(2).toInt(&isNumber);
     if (!isNumber || size < MinSize || size > MaxSize)
         return fail(QStringLiteral("SIZE must be a whole number from %1 to %2, not '%3'")
-                        .arg(MinSize).arg(MaxSize).arg(args.at(2)));
+                        .arg(MinSize)
+                        .arg(MaxSize)
+                        .arg(args.at(2)));
 
     QSvgRenderer renderer(args.at(1));
     if (!renderer.isValid())

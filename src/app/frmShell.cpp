@@ -1,7 +1,7 @@
 #include "app/frmShell.h"
 
-#include "core/ErrorTrap.h"
 #include "artwork/DayIcon.h"
+#include "core/ErrorTrap.h"
 #include "core/Module1.h"
 #include "core/Platform.h"
 #include "data/CalendarDate.h"
@@ -20,14 +20,13 @@
 
 namespace {
 
-const QStringList MenuCaptions = {
-    QStringLiteral("Feastbook "), QStringLiteral("Comment"), QStringLiteral("Search"), QStringLiteral("Help"),
-    QStringLiteral("About"),      QStringLiteral("-"),       QStringLiteral("Exit")};
+const QStringList MenuCaptions = {QStringLiteral("Feastbook "), QStringLiteral("Comment"), QStringLiteral("Search"),
+                                  QStringLiteral("Help"),       QStringLiteral("About"),   QStringLiteral("-"),
+                                  QStringLiteral("Exit")};
 
 } // namespace
 
-frmShell::frmShell(Module1 &module, QObject *parent)
-    : QObject(parent), m(module), m_platform(module.platform())
+frmShell::frmShell(Module1 &module, QObject *parent) : QObject(parent), m(module), m_platform(module.platform())
 {
     mnuPop.setTitle(QStringLiteral("Popup1"));
     for (int index = 0; index < MenuCaptions.size(); ++index) {

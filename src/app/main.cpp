@@ -1,7 +1,7 @@
-#include "core/Module1.h"
-#include "platform/QtPlatform.h"
 #include "app/frmShell.h"
 #include "artwork/ApplicationIcon.h"
+#include "core/Module1.h"
+#include "platform/QtPlatform.h"
 
 #include <QApplication>
 

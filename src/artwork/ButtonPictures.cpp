@@ -95,12 +95,12 @@ void drawHelp(QPainter &p, bool hover)
 // Close: an arrow leaving through an open door.
 void drawClose(QPainter &p, bool hover)
 {
-    box(p, 12, 0, 22, 15, Grey, Black);          // the doorway
-    p.fillRect(13, 1, 9, 14, Black);              // dark room behind it
+    box(p, 12, 0, 22, 15, Grey, Black); // the doorway
+    p.fillRect(13, 1, 9, 14, Black);    // dark room behind it
     const QColor door = hover ? Red : Maroon;
-    for (int x = 13; x <= 17; ++x)                // the door, opened towards us
+    for (int x = 13; x <= 17; ++x) // the door, opened towards us
         vLine(p, x, 1 + (x - 13) / 2, 14 - (x - 13) / 2, door);
-    pixel(p, 16, 8, Yellow);                      // its handle
+    pixel(p, 16, 8, Yellow); // its handle
     const QColor arrow = hover ? Lime : Green;
     p.fillRect(4, 7, 8, 2, arrow);
     for (int i = 0; i < 4; ++i)
@@ -130,11 +130,10 @@ constexpr Drawing Drawings[] = {drawComment, drawSearch, drawHelp, drawClose, dr
 QSize size(int index)
 {
     if (index < 1 || index > Count)
-        throw std::range_error(
-            QStringLiteral("There is no button picture %1; they are numbered 1 to %2.")
-                .arg(index)
-                .arg(Count)
-                .toStdString());
+        throw std::range_error(QStringLiteral("There is no button picture %1; they are numbered 1 to %2.")
+                                   .arg(index)
+                                   .arg(Count)
+                                   .toStdString());
     return Sizes[(index - 1) / 2];
 }
 

@@ -44,8 +44,8 @@ void paint(QPainter &painter, const QRect &rect, int day)
     font.setPixelSize(qMax(1, qRound(10 * s)));
     painter.setFont(font);
     painter.setPen(DigitColour);
-    painter.drawText(QRectF(page.left() + s, page.top() + s, page.width() - s, page.height() - s),
-                     Qt::AlignCenter, QString::number(day));
+    painter.drawText(QRectF(page.left() + s, page.top() + s, page.width() - s, page.height() - s), Qt::AlignCenter,
+                     QString::number(day));
     painter.restore();
 }
 

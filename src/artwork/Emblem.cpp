@@ -4,8 +4,8 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QtMath>
-#include <string>
 #include <stdexcept>
+#include <string>
 
 namespace Emblem {
 namespace {
@@ -37,7 +37,8 @@ double brightness(int dot, int number)
 
 QColor mix(const QColor &a, const QColor &b, double t)
 {
-    return QColor::fromRgbF(float(a.redF() + (b.redF() - a.redF()) * t), float(a.greenF() + (b.greenF() - a.greenF()) * t),
+    return QColor::fromRgbF(float(a.redF() + (b.redF() - a.redF()) * t),
+                            float(a.greenF() + (b.greenF() - a.greenF()) * t),
                             float(a.blueF() + (b.blueF() - a.blueF()) * t));
 }
 

@@ -3,7 +3,7 @@
 #include <cmath>
 
 namespace {
-constexpr int Gap = 100;     // between picture and caption
+constexpr int Gap = 100; // between picture and caption
 constexpr int HalfGap = Gap / 2;
 } // namespace
 
@@ -23,7 +23,6 @@ ButtonLayout::Places ButtonLayout::centre(QSize control, QSize picture, QSize la
     const int x = roundHalfEven((control.width() - picture.width() - label.width()) / 2.0);
     Places places;
     places.picture = QPoint(x - HalfGap, roundHalfEven((control.height() - picture.height()) / 2.0));
-    places.label = QPoint(x + picture.width() + HalfGap,
-                          roundHalfEven((control.height() - label.height()) / 2.0));
+    places.label = QPoint(x + picture.width() + HalfGap, roundHalfEven((control.height() - label.height()) / 2.0));
     return places;
 }

@@ -1,16 +1,16 @@
 #include "controls/CimpData.h"
 
 #include "artwork/DesktopPalette.h"
+#include "controls/DesignFont.h"
+#include "controls/InputCodes.h"
 #include "core/ErrorTrap.h"
 #include "core/Twips.h"
-#include "controls/InputCodes.h"
 #include "data/ColourCode.h"
-#include "controls/DesignFont.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
-#include <QPainter>
 #include <QPaintEvent>
+#include <QPainter>
 #include <QTimer>
 #include <algorithm>
 #include <stdexcept>
@@ -56,14 +56,13 @@ int px(double twips)
 
 QRect pixelRect(const QRectF &pixels)
 {
-    return QRect(qRound(pixels.x()), qRound(pixels.y()), qRound(pixels.width()),
-                 qRound(pixels.height()));
+    return QRect(qRound(pixels.x()), qRound(pixels.y()), qRound(pixels.width()), qRound(pixels.height()));
 }
 
 QRectF pixelsOf(const QRectF &twips)
 {
-    return QRectF(Twips::toPixels(twips.x()), Twips::toPixels(twips.y()),
-                  Twips::toPixels(twips.width()), Twips::toPixels(twips.height()));
+    return QRectF(Twips::toPixels(twips.x()), Twips::toPixels(twips.y()), Twips::toPixels(twips.width()),
+                  Twips::toPixels(twips.height()));
 }
 
 void dotsAcross(QPainter &painter, int x0, int x1, int y)
@@ -82,17 +81,13 @@ void dotsDown(QPainter &painter, int x, int y0, int y1)
 
 // The date in Courier 9.75 points, the celebration in Arial 8.25 points.
 CimpData::CimpData(Platform &platform, QWidget *parent)
-    : QWidget(parent)
-    , m_platform(platform)
-    , m_timer(new QTimer(this))
-    , m_dateFont(DesignFont::make({QStringLiteral("Courier New"), QStringLiteral("Courier"),
+    : QWidget(parent), m_platform(platform), m_timer(new QTimer(this)),
+      m_dateFont(DesignFont::make({QStringLiteral("Courier New"), QStringLiteral("Courier"),
                                    QStringLiteral("Liberation Mono"), QStringLiteral("DejaVu Sans Mono")},
-                                  QFont::TypeWriter, 13, true))
-    , m_textFont(DesignFont::sansSerif(QStringLiteral("Arial"), 11, true))
-    , m_dateColour(palette().color(QPalette::WindowText))
-    , m_insertColour(Black)
-    , m_text3Colour(palette().color(QPalette::WindowText))
-    , m_celebrationBox(pixelsOf(CelebrationDesignBox))
+                                  QFont::TypeWriter, 13, true)),
+      m_textFont(DesignFont::sansSerif(QStringLiteral("Arial"), 11, true)),
+      m_dateColour(palette().color(QPalette::WindowText)), m_insertColour(Black),
+      m_text3Colour(palette().color(QPalette::WindowText)), m_celebrationBox(pixelsOf(CelebrationDesignBox))
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::ClickFocus);
@@ -299,8 +294,8 @@ void CimpData::resizeEvent(QResizeEvent *event)
     QWidget::resizeEvent(event);
     const double w = width();
     if (w > CelebrationFollowsAbove)
-        m_celebrationBox = QRectF(CelebrationLeft, CelebrationTop, w - CelebrationRightMargin,
-                                  height() - CelebrationHeightMargin);
+        m_celebrationBox =
+            QRectF(CelebrationLeft, CelebrationTop, w - CelebrationRightMargin, height() - CelebrationHeightMargin);
 }
 
 void CimpData::paintEvent(QPaintEvent *event)
@@ -321,8 +316,8 @@ void CimpData::paintEvent(QPaintEvent *event)
 }
 
 // Draws the text in runs of one colour; a single colour stands for the whole text.
-void CimpData::paintText(QPainter &painter, const QRect &box, const QFont &font,
-                         const QString &text, const QList<QRgb> &colours) const
+void CimpData::paintText(QPainter &painter, const QRect &box, const QFont &font, const QString &text,
+                         const QList<QRgb> &colours) const
 {
     if (text.isEmpty() || colours.isEmpty())
         return;
@@ -385,8 +380,7 @@ void CimpData::mousePressEvent(QMouseEvent *event)
 void CimpData::mouseReleaseEvent(QMouseEvent *event)
 {
     const Area pressed = std::exchange(m_pressed, Area::None);
-    if (event->button() != Qt::LeftButton || pressed == Area::None
-        || areaAt(event->position()) != pressed)
+    if (event->button() != Qt::LeftButton || pressed == Area::None || areaAt(event->position()) != pressed)
         return;
     clicked(pressed, &CimpData::Click);
 }
@@ -455,8 +449,7 @@ void CimpData::handleKey(QKeyEvent &event)
     if (keyCode != 0)
         trap([&] { emit KeyDown(&keyCode, shift); });
     const bool tab = event.key() == Qt::Key_Tab || event.key() == Qt::Key_Backtab;
-    if (tab && keyCode == InputCodes::Tab
-        && !(event.modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
+    if (tab && keyCode == InputCodes::Tab && !(event.modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
         const bool forward = event.key() == Qt::Key_Tab && !(event.modifiers() & Qt::ShiftModifier);
         focusNextPrevChild(forward);
         return;

@@ -99,10 +99,10 @@ private:
 
     QString m_date;
     QColor m_dateColour;
-    QString m_text2;           // the two-colour box: Caption2 …
+    QString m_text2;            // the two-colour box: Caption2 …
     QList<QRgb> m_text2Colours; // … and the colour of each of its characters
-    QRgb m_insertColour;       // what text put into the two-colour box is drawn in
-    QString m_text3;           // the one-colour box
+    QRgb m_insertColour;        // what text put into the two-colour box is drawn in
+    QString m_text3;            // the one-colour box
     QColor m_text3Colour;
     bool m_text2Visible = true;
     bool m_text3Visible = true;

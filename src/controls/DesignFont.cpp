@@ -14,8 +14,8 @@ QFont make(const QStringList &families, QFont::StyleHint hint, int pixelSize, bo
 
 QFont sansSerif(const QString &family, int pixelSize, bool bold)
 {
-    return make({family, QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")}, QFont::SansSerif,
-                pixelSize, bold);
+    return make({family, QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")}, QFont::SansSerif, pixelSize,
+                bold);
 }
 
 } // namespace DesignFont

@@ -29,7 +29,8 @@ public:
     explicit HoverGroup(QWidget *window);
 
     // Makes the window's picture buttons from their designs, in order, each under the rule.
-    template <std::size_t N> std::array<MuvButtons *, N> addButtons(Platform &platform, const ButtonDesign (&designs)[N])
+    template <std::size_t N>
+    std::array<MuvButtons *, N> addButtons(Platform &platform, const ButtonDesign (&designs)[N])
     {
         std::array<MuvButtons *, N> buttons{};
         for (std::size_t i = 0; i < N; ++i)

@@ -1,11 +1,11 @@
 #include "controls/MuvButtons.h"
 
+#include "artwork/ButtonPictures.h"
+#include "controls/ButtonLayout.h"
+#include "controls/DesignFont.h"
+#include "controls/InputCodes.h"
 #include "core/ErrorTrap.h"
 #include "core/Twips.h"
-#include "controls/ButtonLayout.h"
-#include "artwork/ButtonPictures.h"
-#include "controls/InputCodes.h"
-#include "controls/DesignFont.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -36,11 +36,8 @@ QSize twipsOf(QSizeF pixels)
 // The frame's colours are the 3-D highlight and the window text colour, as on the desktop's own
 // buttons.
 MuvButtons::MuvButtons(Platform &platform, QWidget *parent)
-    : QWidget(parent)
-    , m_platform(platform)
-    , m_font(captionFont())
-    , m_light(palette().color(QPalette::Light))
-    , m_dark(palette().color(QPalette::WindowText))
+    : QWidget(parent), m_platform(platform), m_font(captionFont()), m_light(palette().color(QPalette::Light)),
+      m_dark(palette().color(QPalette::WindowText))
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
@@ -156,8 +153,8 @@ QRectF MuvButtons::partRect(Part part) const
                       m_picture.deviceIndependentSize());
     case Part::Label: {
         const QSize size = labelSizeTwips();
-        return QRectF(Twips::toPixels(m_labelAt.x()), Twips::toPixels(m_labelAt.y()),
-                      Twips::toPixels(size.width()), Twips::toPixels(size.height()));
+        return QRectF(Twips::toPixels(m_labelAt.x()), Twips::toPixels(m_labelAt.y()), Twips::toPixels(size.width()),
+                      Twips::toPixels(size.height()));
     }
     case Part::Surface:
         return QRectF(rect());
@@ -197,8 +194,7 @@ void MuvButtons::paintEvent(QPaintEvent *)
     painter.setFont(m_font);
     painter.setPen(palette().color(QPalette::ButtonText));
     const QRectF label = partRect(Part::Label);
-    painter.drawText(QPointF(qRound(label.left()), qRound(label.top()) + QFontMetrics(m_font).ascent()),
-                     m_caption);
+    painter.drawText(QPointF(qRound(label.left()), qRound(label.top()) + QFontMetrics(m_font).ascent()), m_caption);
     if (!m_frameShown)
         return;
     // Lines from 10 twips inside one edge to 10 twips inside the other; the end point is not drawn.

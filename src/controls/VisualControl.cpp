@@ -1,12 +1,12 @@
 #include "controls/VisualControl.h"
 
+#include "controls/CimpData.h"
+#include "controls/GridPaging.h"
+#include "controls/InputCodes.h"
 #include "core/ErrorTrap.h"
 #include "core/Module1.h"
 #include "core/Platform.h"
 #include "core/Twips.h"
-#include "controls/CimpData.h"
-#include "controls/GridPaging.h"
-#include "controls/InputCodes.h"
 #include "data/CalendarSchema.h"
 #include "data/DataError.h"
 
@@ -58,7 +58,8 @@ VisualControl::VisualControl(Module1 &module, QWidget *parent)
     setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(true);
     setAccessibleName(QStringLiteral("Calendar"));
-    setAccessibleDescription(QStringLiteral("21 days of the liturgical calendar; arrows, Page Up, Page Down, Home and End move the selection"));
+    setAccessibleDescription(QStringLiteral(
+        "21 days of the liturgical calendar; arrows, Page Up, Page Down, Home and End move the selection"));
     setFixedHeight(Twips::px(GridHeight));
     resize(Twips::px(6870), Twips::px(GridHeight));
 
@@ -175,17 +176,20 @@ void VisualControl::readTable()
     const GridRows::Pass pass = m_rows.read(*rs, m.CalendarVariant, held);
     m.reportDamage(pass.damage);
     if (const GridRows::BadColours &bad = pass.badColours; bad.count > 0)
-        ErrorTrap(m_platform).report(QStringLiteral("The colour code \"%1\" of row %2%3 cannot be read: a code is a digit, or a "
-                                             "digit, \";\" and a digit. Those days are shown in black.")
-                                  .arg(bad.first)
-                                  .arg(bad.firstRow)
-                                  .arg(bad.count > 1 ? QStringLiteral(" (and of %1 more rows)").arg(bad.count - 1) : QString()));
+        ErrorTrap(m_platform)
+            .report(QStringLiteral("The colour code \"%1\" of row %2%3 cannot be read: a code is a digit, or a "
+                                   "digit, \";\" and a digit. Those days are shown in black.")
+                        .arg(bad.first)
+                        .arg(bad.firstRow)
+                        .arg(bad.count > 1 ? QStringLiteral(" (and of %1 more rows)").arg(bad.count - 1) : QString()));
     if (pass.read < held)
-        throw DataError(QStringLiteral("The calendar table ends after %1 rows; %2 were expected.").arg(pass.read).arg(held));
+        throw DataError(
+            QStringLiteral("The calendar table ends after %1 rows; %2 were expected.").arg(pass.read).arg(held));
     if (m.LastRowId > held)
-        throw DataError(QStringLiteral("Subscript out of range: there is no row %1 in the calendar grid, which holds %2 days.")
-                            .arg(held + 1)
-                            .arg(held));
+        throw DataError(
+            QStringLiteral("Subscript out of range: there is no row %1 in the calendar grid, which holds %2 days.")
+                .arg(held + 1)
+                .arg(held));
 }
 
 void VisualControl::fillCell(int k, int row)

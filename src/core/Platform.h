@@ -32,8 +32,7 @@ public:
     // The per-user settings store, addressed by application, section and key.
     virtual QString getSetting(const QString &app, const QString &section, const QString &key,
                                const QString &fallback) = 0;
-    virtual void saveSetting(const QString &app, const QString &section, const QString &key,
-                             const QString &value) = 0;
+    virtual void saveSetting(const QString &app, const QString &section, const QString &key, const QString &value) = 0;
     virtual void deleteSetting(const QString &app, const QString &section, const QString &key) = 0;
 
     // The desktop's "DragFullWindows" answer: "1" when windows redraw while being sized, "0"

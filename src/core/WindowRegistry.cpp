@@ -37,10 +37,11 @@ void WindowRegistry::wire(QWidget *window, std::function<void()> activate, std::
             activate();
     });
     if (deactivate) {
-        connect(this, &WindowRegistry::deactivated, window, [window, deactivate = std::move(deactivate)](QWidget *left) {
-            if (left == window)
-                deactivate();
-        });
+        connect(this, &WindowRegistry::deactivated, window,
+                [window, deactivate = std::move(deactivate)](QWidget *left) {
+                    if (left == window)
+                        deactivate();
+                });
     }
 }
 

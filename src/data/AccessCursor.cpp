@@ -104,7 +104,8 @@ jet::Value AccessCursor::value(const QString &column) const
     try {
         return m_table.value(currentRow(), std::size_t(*found));
     } catch (const jet::UnsupportedType &e) {
-        throw DataError(QStringLiteral("The column %1 cannot be read: %2.").arg(column, QString::fromStdString(e.what())));
+        throw DataError(
+            QStringLiteral("The column %1 cannot be read: %2.").arg(column, QString::fromStdString(e.what())));
     } catch (const jet::JetError &e) {
         throw DataError(CursorMessages::damaged(m_fileName, QString::fromStdString(e.what())));
     }

@@ -42,6 +42,6 @@ private:
     QString m_tableName;
     std::size_t m_row = 0;
     bool m_reachedByMoveLast = false; // from MoveLast until the next MoveFirst
-    QHash<QString, int> m_columns; // lower-case column name -> index
+    QHash<QString, int> m_columns;    // lower-case column name -> index
     mutable std::optional<jet::RowLayout> m_layout;
 };

@@ -16,7 +16,8 @@ AccessDatabase::AccessDatabase(const QString &path) : m_fileName(QFileInfo(path)
     if (!file.open(QIODevice::ReadOnly))
         throw DatabaseUnusable(CursorMessages::cannotRead(m_fileName, file.errorString()));
     if (quint64(file.size()) > jet::JetFile::MaxFileSize)
-        throw DatabaseUnusable(CursorMessages::cannotRead(m_fileName, QStringLiteral("it is larger than an Access database can be")));
+        throw DatabaseUnusable(
+            CursorMessages::cannotRead(m_fileName, QStringLiteral("it is larger than an Access database can be")));
     std::vector<std::uint8_t> bytes(static_cast<std::size_t>(file.size()));
     if (file.read(reinterpret_cast<char *>(bytes.data()), file.size()) != file.size())
         throw DatabaseUnusable(CursorMessages::cannotRead(m_fileName, file.errorString()));
@@ -40,7 +41,8 @@ std::unique_ptr<CalendarCursor> AccessDatabase::openTable(const QString &table)
             return std::make_unique<AccessCursor>(m_db->openTable(entry), m_fileName, table);
         } catch (const jet::JetError &e) {
             throw DatabaseUnusable(CursorMessages::damaged(
-                m_fileName, QStringLiteral("the table %1 cannot be read: %2").arg(table, QString::fromStdString(e.what()))));
+                m_fileName,
+                QStringLiteral("the table %1 cannot be read: %2").arg(table, QString::fromStdString(e.what()))));
         }
     }
     throw DatabaseUnusable(CursorMessages::noUsableTable(m_fileName, table, QStringLiteral("there is no such table.")));

@@ -15,8 +15,8 @@ std::unique_ptr<CalendarDatabase> CalendarDatabase::open(const QString &path)
     const QFileInfo info(path);
     const QString name = info.fileName();
     if (!info.exists())
-        throw DatabaseUnusable(QStringLiteral("%1 was not found in %2.")
-                                   .arg(name, QDir::toNativeSeparators(info.absolutePath())));
+        throw DatabaseUnusable(
+            QStringLiteral("%1 was not found in %2.").arg(name, QDir::toNativeSeparators(info.absolutePath())));
     QFile file(path);
     if (info.isDir() || !file.open(QIODevice::ReadOnly))
         throw DatabaseUnusable(

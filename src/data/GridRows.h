@@ -32,8 +32,8 @@ public:
 
     struct Pass
     {
-        int read = 0;      // places visited
-        QString damage;    // the first value that could not be read, empty when none
+        int read = 0;   // places visited
+        QString damage; // the first value that could not be read, empty when none
         BadColours badColours;
     };
 

@@ -54,8 +54,8 @@ bool SqliteCursor::step(sqlite3_stmt *statement)
     if (rc == SQLITE_DONE)
         return false;
     m_current = nullptr;
-    throw DataError(QStringLiteral("The table %1 cannot be read: %2.")
-                        .arg(m_table, QString::fromUtf8(sqlite3_errmsg(m_db))));
+    throw DataError(
+        QStringLiteral("The table %1 cannot be read: %2.").arg(m_table, QString::fromUtf8(sqlite3_errmsg(m_db))));
 }
 
 void SqliteCursor::MoveFirst()

@@ -52,8 +52,8 @@ private:
     Statement m_last;
     sqlite3_stmt *m_current = nullptr; // the statement holding the current row; null past the end
     int m_row = 0;                     // 1-based place of the current row; 0 after MoveLast
-    QHash<QString, int> m_columns;    // lower-case column name -> index
-    QStringList m_names;              // as the table spells them, in order
+    QHash<QString, int> m_columns;     // lower-case column name -> index
+    QStringList m_names;               // as the table spells them, in order
     // Names as the readers spell them -> index; a walk reads the same few names on every row.
     mutable QHash<QString, int> m_spelledColumns;
 };

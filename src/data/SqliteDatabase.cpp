@@ -9,11 +9,9 @@
 
 SqliteDatabase::SqliteDatabase(const QString &path) : m_fileName(QFileInfo(path).fileName())
 {
-    const int rc = sqlite3_open_v2(QFile::encodeName(path).constData(), &m_db,
-                                   SQLITE_OPEN_READONLY, nullptr);
+    const int rc = sqlite3_open_v2(QFile::encodeName(path).constData(), &m_db, SQLITE_OPEN_READONLY, nullptr);
     if (rc != SQLITE_OK) {
-        const QString why = m_db ? QString::fromUtf8(sqlite3_errmsg(m_db))
-                                 : QString::fromUtf8(sqlite3_errstr(rc));
+        const QString why = m_db ? QString::fromUtf8(sqlite3_errmsg(m_db)) : QString::fromUtf8(sqlite3_errstr(rc));
         sqlite3_close_v2(m_db);
         m_db = nullptr;
         throw DatabaseUnusable(QStringLiteral("%1 cannot be opened: %2.").arg(m_fileName, why));
@@ -52,8 +50,8 @@ void SqliteDatabase::checkIntegrity()
 void SqliteDatabase::refuseView(const QString &table) const
 {
     sqlite3_stmt *lookup = nullptr;
-    const int rc = sqlite3_prepare_v2(m_db, "SELECT name FROM sqlite_master WHERE type = 'view' AND name = ?1 COLLATE NOCASE",
-                                      -1, &lookup, nullptr);
+    const int rc = sqlite3_prepare_v2(
+        m_db, "SELECT name FROM sqlite_master WHERE type = 'view' AND name = ?1 COLLATE NOCASE", -1, &lookup, nullptr);
     const QByteArray name = table.toUtf8();
     QString view;
     if (rc == SQLITE_OK) {
@@ -63,7 +61,8 @@ void SqliteDatabase::refuseView(const QString &table) const
     }
     sqlite3_finalize(lookup);
     if (!view.isEmpty())
-        throw DataError(QStringLiteral("%1 is a view, not a table; a view keeps its rows in no stored order.").arg(view));
+        throw DataError(
+            QStringLiteral("%1 is a view, not a table; a view keeps its rows in no stored order.").arg(view));
 }
 
 std::unique_ptr<CalendarCursor> SqliteDatabase::openTable(const QString &table)

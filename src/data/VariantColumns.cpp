@@ -10,7 +10,8 @@ using namespace CalendarSchema;
 namespace {
 
 // The Universal or the USA column of a pair, with the "=" fallback to the Universal column.
-std::optional<QString> withFallback(const CalendarCursor &row, const QString &variant, const char *univ, const char *sua)
+std::optional<QString> withFallback(const CalendarCursor &row, const QString &variant, const char *univ,
+                                    const char *sua)
 {
     if (variant == Variant::Universal)
         return row.text(univ);

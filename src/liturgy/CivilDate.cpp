@@ -6,7 +6,10 @@ namespace liturgy {
 
 namespace {
 
-struct Ymd { int y, m, d; };
+struct Ymd
+{
+    int y, m, d;
+};
 
 Ymd fromSerialDays(long z)
 {
@@ -22,16 +25,24 @@ Ymd fromSerialDays(long z)
     return {y, m, d};
 }
 
-constexpr const char* MonthAbbrev[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
-                                        "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
-constexpr const char* WeekdayNames[] = {"Sunday", "Monday", "Tuesday", "Wednesday",
-                                         "Thursday", "Friday", "Saturday"};
+constexpr const char *MonthAbbrev[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
+                                       "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+constexpr const char *WeekdayNames[] = {"Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday"};
 
 } // namespace
 
-int CivilDate::year() const { return fromSerialDays(m_serial).y; }
-int CivilDate::month() const { return fromSerialDays(m_serial).m; }
-int CivilDate::day() const { return fromSerialDays(m_serial).d; }
+int CivilDate::year() const
+{
+    return fromSerialDays(m_serial).y;
+}
+int CivilDate::month() const
+{
+    return fromSerialDays(m_serial).m;
+}
+int CivilDate::day() const
+{
+    return fromSerialDays(m_serial).d;
+}
 
 Weekday CivilDate::weekday() const
 {
@@ -66,8 +77,8 @@ std::string CivilDate::cellText() const
 {
     const Ymd v = fromSerialDays(m_serial);
     char buf[16];
-    std::snprintf(buf, sizeof buf, "%c %s %02d", WeekdayNames[static_cast<int>(weekday())][0],
-                  MonthAbbrev[v.m - 1], v.d);
+    std::snprintf(buf, sizeof buf, "%c %s %02d", WeekdayNames[static_cast<int>(weekday())][0], MonthAbbrev[v.m - 1],
+                  v.d);
     return buf;
 }
 
@@ -82,6 +93,9 @@ int CivilDate::daysInMonth(int year, int month)
     return month == 2 && isLeapYear(year) ? 29 : DaysInMonth[month - 1];
 }
 
-const char* weekdayName(Weekday w) { return WeekdayNames[static_cast<int>(w)]; }
+const char *weekdayName(Weekday w)
+{
+    return WeekdayNames[static_cast<int>(w)];
+}
 
 } // namespace liturgy

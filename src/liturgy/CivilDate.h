@@ -9,12 +9,18 @@ enum class Weekday { Sunday, Monday, Tuesday, Wednesday, Thursday, Friday, Satur
 
 // A day of the proleptic Gregorian calendar. Arithmetic goes through a serial day number
 // so that "the Sunday before", "forty days after Easter" and so on stay one subtraction.
-class CivilDate {
+class CivilDate
+{
 public:
     constexpr CivilDate() = default;
     constexpr CivilDate(int year, int month, int day) : m_serial(toSerial(year, month, day)) {}
 
-    static constexpr CivilDate fromSerial(long serial) { CivilDate d; d.m_serial = serial; return d; }
+    static constexpr CivilDate fromSerial(long serial)
+    {
+        CivilDate d;
+        d.m_serial = serial;
+        return d;
+    }
     constexpr long serial() const { return m_serial; }
 
     int year() const;
@@ -29,10 +35,10 @@ public:
     CivilDate onOrBefore(Weekday w) const;
     CivilDate after(Weekday w) const;
 
-    std::string iso() const;          // "2000-04-23"
-    std::string cellText() const;     // "S Apr 23"
+    std::string iso() const;      // "2000-04-23"
+    std::string cellText() const; // "S Apr 23"
 
-    constexpr auto operator<=>(const CivilDate&) const = default;
+    constexpr auto operator<=>(const CivilDate &) const = default;
 
     static bool isLeapYear(int year);
     static int daysInMonth(int year, int month);
@@ -52,6 +58,6 @@ private:
     long m_serial = 0;
 };
 
-const char* weekdayName(Weekday w);
+const char *weekdayName(Weekday w);
 
 } // namespace liturgy

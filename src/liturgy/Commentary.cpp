@@ -8,9 +8,9 @@ namespace liturgy {
 
 namespace {
 
-std::string rankText(const LiturgicalDay& day)
+std::string rankText(const LiturgicalDay &day)
 {
-    const Celebration& c = day.celebration;
+    const Celebration &c = day.celebration;
     if (c.grade != Grade::Commemoration)
         return gradeName(c.grade);
     if (c.key == "all-souls")
@@ -22,27 +22,25 @@ std::string rankText(const LiturgicalDay& day)
     return "Weekday";
 }
 
-std::string seasonText(const LiturgicalDay& day)
+std::string seasonText(const LiturgicalDay &day)
 {
     std::string s = seasonName(day.season);
-    if (day.week > 0 && day.season != Season::Christmas && day.season != Season::HolyWeek &&
-        day.season != Season::Triduum)
+    if (day.week > 0 && day.season != Season::Christmas && day.season != Season::HolyWeek
+        && day.season != Season::Triduum)
         s += ", week " + std::to_string(day.week);
     return s;
 }
 
-std::string cycleText(const LiturgicalDay& day)
+std::string cycleText(const LiturgicalDay &day)
 {
-    return std::string("Sunday cycle ") + day.sundayCycle + ", weekday cycle " +
-           (day.weekdayCycle == 1 ? "I" : "II") + ", psalter week " +
-           std::to_string(day.psalterWeek);
+    return std::string("Sunday cycle ") + day.sundayCycle + ", weekday cycle " + (day.weekdayCycle == 1 ? "I" : "II")
+           + ", psalter week " + std::to_string(day.psalterWeek);
 }
 
-void writeHeader(richtext::RtfWriter& w, const LiturgicalDay& day, const std::string& title)
+void writeHeader(richtext::RtfWriter &w, const LiturgicalDay &day, const std::string &title)
 {
     const int heading = w.colour(0x80, 0x00, 0x00);
-    w.bold(true).fontSize(14).foreground(heading).text(title).foreground(0).bold(false)
-        .fontSize(10).paragraph();
+    w.bold(true).fontSize(14).foreground(heading).text(title).foreground(0).bold(false).fontSize(10).paragraph();
     std::string rank = rankText(day);
     rank += std::string(rank.empty() ? "" : ", ") + colourName(day.celebration.colour);
     if (day.celebration.transferred)
@@ -53,20 +51,26 @@ void writeHeader(richtext::RtfWriter& w, const LiturgicalDay& day, const std::st
 }
 
 // Each block of prose stands after an empty line, as a printed page sets paragraphs apart.
-void writeParagraph(richtext::RtfWriter& w, std::string_view text)
+void writeParagraph(richtext::RtfWriter &w, std::string_view text)
 {
     w.paragraph().text(text).paragraph();
 }
 
-void writeOptions(richtext::RtfWriter& w, const LiturgicalDay& day, const ProseKeys& keys)
+void writeOptions(richtext::RtfWriter &w, const LiturgicalDay &day, const ProseKeys &keys)
 {
-    w.paragraph().bold(true)
+    w.paragraph()
+        .bold(true)
         .text(day.commemorationsOnly ? "May be commemorated:" : "Optional memorials:")
-        .bold(false).paragraph();
+        .bold(false)
+        .paragraph();
     for (size_t i = 0; i < day.options.size(); ++i) {
-        const Celebration& o = day.options[i];
-        w.paragraph().bold(true).text(o.title).bold(false)
-            .text(std::string(" (") + colourName(o.colour) + ")").paragraph();
+        const Celebration &o = day.options[i];
+        w.paragraph()
+            .bold(true)
+            .text(o.title)
+            .bold(false)
+            .text(std::string(" (") + colourName(o.colour) + ")")
+            .paragraph();
         const auto prose = proseFor(keys.options[i]);
         if (!prose.empty())
             w.text(prose.front()).paragraph();
@@ -75,7 +79,7 @@ void writeOptions(richtext::RtfWriter& w, const LiturgicalDay& day, const ProseK
 
 } // namespace
 
-std::string composeCommentary(const LiturgicalDay& day, const std::string& title)
+std::string composeCommentary(const LiturgicalDay &day, const std::string &title)
 {
     richtext::RtfWriter w;
     writeHeader(w, day, title);

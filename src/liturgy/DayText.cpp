@@ -13,10 +13,10 @@ std::string replaceAll(std::string s, std::string_view from, std::string_view to
     return s;
 }
 
-std::string joined(const std::vector<std::string>& parts, std::string_view separator)
+std::string joined(const std::vector<std::string> &parts, std::string_view separator)
 {
     std::string out;
-    for (const std::string& p : parts) {
+    for (const std::string &p : parts) {
         if (!out.empty())
             out += separator;
         out += p;
@@ -30,7 +30,7 @@ std::string compactWeekday(std::string s)
     s = replaceAll(s, " week in Ordinary Time", " wk Ord. Time");
     s = replaceAll(s, " week of ", " wk ");
     s = replaceAll(s, " in the Octave of ", " Octave ");
-    for (const char* day : {"Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday"})
+    for (const char *day : {"Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday"})
         if (s.rfind(day, 0) == 0)
             s = std::string(day, 3) + s.substr(std::string_view(day).size());
     return s;
@@ -38,12 +38,11 @@ std::string compactWeekday(std::string s)
 
 } // namespace
 
-std::string fitWeekdayWithOptions(const std::string& weekday, const std::string& weekdayName,
-                                  const std::vector<std::string>& options)
+std::string fitWeekdayWithOptions(const std::string &weekday, const std::string &weekdayName,
+                                  const std::vector<std::string> &options)
 {
     const std::string all = joined(options, " or ");
-    const std::string firstAndMore =
-        options.size() > 1 ? options.front() + " & others" : options.front();
+    const std::string firstAndMore = options.size() > 1 ? options.front() + " & others" : options.front();
     const std::string candidates[] = {
         weekday + "; " + all,
         compactWeekday(weekday) + "; " + all,
@@ -51,7 +50,7 @@ std::string fitWeekdayWithOptions(const std::string& weekday, const std::string&
         compactWeekday(weekday) + "; " + firstAndMore,
         weekdayName + "; " + firstAndMore,
     };
-    for (const std::string& c : candidates)
+    for (const std::string &c : candidates)
         if (c.size() <= CellWidth)
             return c;
     // Nothing fits: cut the memorial's name, keeping the one ";" the colouring relies on. The
@@ -62,7 +61,7 @@ std::string fitWeekdayWithOptions(const std::string& weekday, const std::string&
     return cut + "...";
 }
 
-DayText composeDayText(const LiturgicalDay& day)
+DayText composeDayText(const LiturgicalDay &day)
 {
     DayText t;
     if (day.options.empty()) {
@@ -72,7 +71,7 @@ DayText composeDayText(const LiturgicalDay& day)
     } else {
         std::vector<std::string> shortNames;
         std::vector<std::string> titles;
-        for (const Celebration& o : day.options) {
+        for (const Celebration &o : day.options) {
             shortNames.push_back(o.shortName);
             titles.push_back(o.title);
         }
@@ -82,8 +81,8 @@ DayText composeDayText(const LiturgicalDay& day)
             weekdayOnly = day.weekday.shortName.substr(0, day.weekday.shortName.find(','));
         t.event = fitWeekdayWithOptions(day.weekday.shortName, weekdayOnly, shortNames);
         t.toolTip = day.weekday.title + "; " + joined(titles, " or ");
-        t.colours = std::to_string(colourCode(day.weekday.colour)) + ";" +
-                    std::to_string(colourCode(day.options.front().colour));
+        t.colours = std::to_string(colourCode(day.weekday.colour)) + ";"
+                    + std::to_string(colourCode(day.options.front().colour));
     }
     t.comment = composeCommentary(day, t.toolTip);
     return t;

@@ -10,7 +10,8 @@ namespace liturgy {
 
 // Computes the days of civil years in one region: the cycle of seasons, the sanctoral of the
 // years in force, precedence and the transfer of impeded solemnities.
-class LiturgicalCalendar {
+class LiturgicalCalendar
+{
 public:
     explicit LiturgicalCalendar(Region region) : m_region(region) {}
 

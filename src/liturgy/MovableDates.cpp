@@ -22,7 +22,10 @@ CivilDate easterSunday(int year)
     return CivilDate(year, month, day);
 }
 
-bool usaAscensionOnSunday(int year) { return year >= 2000; }
+bool usaAscensionOnSunday(int year)
+{
+    return year >= 2000;
+}
 
 MovableDates MovableDates::compute(int year, Region region)
 {
@@ -33,8 +36,7 @@ MovableDates MovableDates::compute(int year, Region region)
     if (usa) {
         // Epiphany on the Sunday between 2 and 8 January; when that is the 7th or 8th,
         // the Baptism of the Lord is kept on the following Monday.
-        m.epiphany = CivilDate(year, 1, 2).addDays(
-            (7 - static_cast<int>(CivilDate(year, 1, 2).weekday())) % 7);
+        m.epiphany = CivilDate(year, 1, 2).addDays((7 - static_cast<int>(CivilDate(year, 1, 2).weekday())) % 7);
         m.baptism = m.epiphany.day() >= 7 ? m.epiphany.addDays(1) : m.epiphany.addDays(7);
     } else {
         m.epiphany = CivilDate(year, 1, 6);
@@ -56,8 +58,7 @@ MovableDates MovableDates::compute(int year, Region region)
     m.christTheKing = m.adventSunday.addDays(-7);
 
     const CivilDate christmas(year, 12, 25);
-    m.holyFamily = christmas.weekday() == Weekday::Sunday ? CivilDate(year, 12, 30)
-                                                         : christmas.after(Weekday::Sunday);
+    m.holyFamily = christmas.weekday() == Weekday::Sunday ? CivilDate(year, 12, 30) : christmas.after(Weekday::Sunday);
     return m;
 }
 

@@ -9,7 +9,8 @@ namespace liturgy {
 CivilDate easterSunday(int year);
 
 // The movable days of one civil year, as kept in one region.
-struct MovableDates {
+struct MovableDates
+{
     int year = 0;
     CivilDate epiphany;
     CivilDate baptism;
@@ -23,8 +24,8 @@ struct MovableDates {
     CivilDate sacredHeart;
     CivilDate immaculateHeart;
     CivilDate christTheKing;
-    CivilDate adventSunday;      // First Sunday of Advent
-    CivilDate holyFamily;        // in the Christmas octave at the end of this year
+    CivilDate adventSunday; // First Sunday of Advent
+    CivilDate holyFamily;   // in the Christmas octave at the end of this year
     bool ascensionOnSunday = false;
 
     static MovableDates compute(int year, Region region);

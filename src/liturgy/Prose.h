@@ -7,7 +7,8 @@ namespace liturgy {
 
 // The texts of src/liturgy/prose, embedded at build time: one entry per file, keyed by its path
 // without the extension ("sanctoral/agnes"), each paragraph one line of text.
-struct ProseEntry {
+struct ProseEntry
+{
     std::string_view key;
     std::span<const std::string_view> paragraphs;
 };

@@ -10,31 +10,33 @@ namespace liturgy {
 
 namespace {
 
-std::string lowerWeekday(const CivilDate& d)
+std::string lowerWeekday(const CivilDate &d)
 {
     std::string s = weekdayName(d.weekday());
-    std::transform(s.begin(), s.end(), s.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
     return s;
 }
 
 // "dec-17": the days of late Advent and of the Christmas octave each have a text of their own.
-std::string monthDay(const CivilDate& d)
+std::string monthDay(const CivilDate &d)
 {
-    static constexpr const char* Months[] = {"jan", "feb", "mar", "apr", "may", "jun",
-                                              "jul", "aug", "sep", "oct", "nov", "dec"};
+    static constexpr const char *Months[] = {"jan", "feb", "mar", "apr", "may", "jun",
+                                             "jul", "aug", "sep", "oct", "nov", "dec"};
     char buffer[8];
     std::snprintf(buffer, sizeof buffer, "%s-%02d", Months[d.month() - 1], d.day());
     return buffer;
 }
 
-bool startsWith(const std::string& s, std::string_view prefix) { return s.rfind(prefix, 0) == 0; }
-
-std::string temporalDayName(const Celebration& c, const LiturgicalDay& day)
+bool startsWith(const std::string &s, std::string_view prefix)
 {
-    const std::string& key = c.key;
-    if (key == "ordinary-weekday" || startsWith(key, "ordinary-sunday-") ||
-        key == "advent-weekday" || key == "easter-weekday")
+    return s.rfind(prefix, 0) == 0;
+}
+
+std::string temporalDayName(const Celebration &c, const LiturgicalDay &day)
+{
+    const std::string &key = c.key;
+    if (key == "ordinary-weekday" || startsWith(key, "ordinary-sunday-") || key == "advent-weekday"
+        || key == "easter-weekday")
         return {};
     if (key == "lent-weekday")
         return day.week == 0 ? "lent-ash-" + lowerWeekday(day.date) : std::string();
@@ -51,25 +53,32 @@ std::string temporalDayName(const Celebration& c, const LiturgicalDay& day)
     return key;
 }
 
-std::string weekName(const LiturgicalDay& day)
+std::string weekName(const LiturgicalDay &day)
 {
     const std::string week = std::to_string(day.week);
     switch (day.season) {
-    case Season::Advent: return "advent-week-" + week;
-    case Season::Christmas: return "christmas-season";
-    case Season::OrdinaryTime: return "ordinary-week-" + week;
-    case Season::Lent: return day.week == 0 ? "lent-ash-week" : "lent-week-" + week;
-    case Season::HolyWeek: return "holy-week";
-    case Season::Triduum: return "triduum";
+    case Season::Advent:
+        return "advent-week-" + week;
+    case Season::Christmas:
+        return "christmas-season";
+    case Season::OrdinaryTime:
+        return "ordinary-week-" + week;
+    case Season::Lent:
+        return day.week == 0 ? "lent-ash-week" : "lent-week-" + week;
+    case Season::HolyWeek:
+        return "holy-week";
+    case Season::Triduum:
+        return "triduum";
     // Pentecost, the fiftieth day, counts as an eighth week; it closes the seventh.
-    case Season::Easter: return "easter-week-" + std::to_string(std::min(day.week, 7));
+    case Season::Easter:
+        return "easter-week-" + std::to_string(std::min(day.week, 7));
     }
     return {};
 }
 
 } // namespace
 
-std::string celebrationProseKey(const Celebration& c, const LiturgicalDay& day)
+std::string celebrationProseKey(const Celebration &c, const LiturgicalDay &day)
 {
     if (c.sanctoral)
         return "sanctoral/" + c.key;
@@ -77,11 +86,11 @@ std::string celebrationProseKey(const Celebration& c, const LiturgicalDay& day)
     return name.empty() ? name : "temporal/" + name;
 }
 
-ProseKeys proseKeysOf(const LiturgicalDay& day)
+ProseKeys proseKeysOf(const LiturgicalDay &day)
 {
     ProseKeys keys;
     keys.celebration = celebrationProseKey(day.celebration, day);
-    for (const Celebration& option : day.options)
+    for (const Celebration &option : day.options)
         keys.options.push_back(celebrationProseKey(option, day));
     keys.season = "temporal/" + weekName(day);
     return keys;
@@ -93,11 +102,11 @@ std::set<std::string> proseKeysInUse(int firstYear, int lastYear)
     for (Region region : {Region::Universal, Region::USA}) {
         const LiturgicalCalendar calendar(region);
         for (int year = firstYear; year <= lastYear; ++year) {
-            for (const LiturgicalDay& day : calendar.year(year)) {
+            for (const LiturgicalDay &day : calendar.year(year)) {
                 ProseKeys keys = proseKeysOf(day);
                 keys.options.push_back(std::move(keys.celebration));
                 keys.options.push_back(std::move(keys.season));
-                for (std::string& k : keys.options)
+                for (std::string &k : keys.options)
                     if (!k.empty())
                         used.insert(std::move(k));
             }

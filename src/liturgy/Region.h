@@ -9,7 +9,10 @@ enum class Region { Universal, USA };
 // Liturgical colours; the value is the code the day cells understand.
 enum class Colour { Black = 0, White = 1, Green = 2, Red = 4, Violet = 5, Rose = 6 };
 
-inline int colourCode(Colour c) { return static_cast<int>(c); }
-const char* colourName(Colour c);
+inline int colourCode(Colour c)
+{
+    return static_cast<int>(c);
+}
+const char *colourName(Colour c);
 
 } // namespace liturgy

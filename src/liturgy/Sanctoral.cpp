@@ -310,21 +310,27 @@ constexpr SanctoralEntry Entries[] = {
 
 } // namespace
 
-std::span<const SanctoralEntry> sanctoralTable() { return Entries; }
+std::span<const SanctoralEntry> sanctoralTable()
+{
+    return Entries;
+}
 
-bool appliesTo(const SanctoralEntry& e, Region region, int year)
+bool appliesTo(const SanctoralEntry &e, Region region, int year)
 {
     if (year < e.firstYear || year > e.lastYear)
         return false;
     switch (e.scope) {
-    case Scope::Both: return true;
-    case Scope::UniversalOnly: return region == Region::Universal;
-    case Scope::UsaOnly: return region == Region::USA;
+    case Scope::Both:
+        return true;
+    case Scope::UniversalOnly:
+        return region == Region::Universal;
+    case Scope::UsaOnly:
+        return region == Region::USA;
     }
     return false;
 }
 
-CivilDate dateIn(const SanctoralEntry& e, int year)
+CivilDate dateIn(const SanctoralEntry &e, int year)
 {
     switch (e.rule) {
     case DateRule::Fixed:
@@ -339,7 +345,7 @@ CivilDate dateIn(const SanctoralEntry& e, int year)
     return CivilDate(year, e.month, e.day);
 }
 
-Celebration toCelebration(const SanctoralEntry& e, Region region)
+Celebration toCelebration(const SanctoralEntry &e, Region region)
 {
     const bool proper = e.scope == Scope::UsaOnly && region == Region::USA;
     Celebration c;
@@ -354,12 +360,22 @@ Celebration toCelebration(const SanctoralEntry& e, Region region)
         c.rank = proper ? precedence::ProperSolemnity : precedence::Solemnity;
         c.transferable = true;
         break;
-    case Grade::FeastOfTheLord: c.rank = precedence::FeastOfTheLord; break;
-    case Grade::Feast: c.rank = proper ? precedence::ProperFeast : precedence::Feast; break;
-    case Grade::Memorial: c.rank = proper ? precedence::ProperMemorial : precedence::Memorial; break;
-    case Grade::OptionalMemorial: c.rank = precedence::OptionalMemorial; break;
+    case Grade::FeastOfTheLord:
+        c.rank = precedence::FeastOfTheLord;
+        break;
+    case Grade::Feast:
+        c.rank = proper ? precedence::ProperFeast : precedence::Feast;
+        break;
+    case Grade::Memorial:
+        c.rank = proper ? precedence::ProperMemorial : precedence::Memorial;
+        break;
+    case Grade::OptionalMemorial:
+        c.rank = precedence::OptionalMemorial;
+        break;
     // All Souls ranks with the solemnities but is never moved: on a Sunday it is kept there.
-    case Grade::Commemoration: c.rank = precedence::Solemnity; break;
+    case Grade::Commemoration:
+        c.rank = precedence::Solemnity;
+        break;
     }
     return c;
 }

@@ -23,7 +23,8 @@ QString locate(const QString &currentFolder, const QStringList &dataFolders)
         tried << QDir::toNativeSeparators(QDir::cleanPath(QDir(folder).absolutePath()));
     }
     throw std::runtime_error(QStringLiteral("The help file %1 was not found (looked in %2).")
-                                 .arg(FileName, tried.join(QStringLiteral(", "))).toStdString());
+                                 .arg(FileName, tried.join(QStringLiteral(", ")))
+                                 .toStdString());
 }
 
 } // namespace HelpFile

@@ -9,8 +9,7 @@ HelpLauncher::HelpLauncher() : HelpLauncher(QString(), HelpFile::dataFolders()) 
 
 HelpLauncher::HelpLauncher(QString currentFolder, QStringList dataFolders)
     : m_currentFolder(std::move(currentFolder)), m_dataFolders(std::move(dataFolders))
-{
-}
+{}
 
 HelpLauncher::~HelpLauncher()
 {

@@ -27,8 +27,8 @@ void commit(QSettings &settings)
 {
     settings.sync();
     if (settings.status() != QSettings::NoError)
-        throw std::runtime_error(QStringLiteral("The setting could not be saved in %1.")
-                                     .arg(settings.fileName()).toStdString());
+        throw std::runtime_error(
+            QStringLiteral("The setting could not be saved in %1.").arg(settings.fileName()).toStdString());
 }
 
 } // namespace

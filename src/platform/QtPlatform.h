@@ -1,8 +1,8 @@
 #pragma once
 
 #include "core/Platform.h"
-#include "platform/QtTray.h"
 #include "platform/HelpLauncher.h"
+#include "platform/QtTray.h"
 
 // The platform seam on a real desktop.
 class QtPlatform : public Platform
@@ -12,8 +12,7 @@ public:
     void messageBox(const QString &text) override;
     QString getSetting(const QString &app, const QString &section, const QString &key,
                        const QString &fallback) override;
-    void saveSetting(const QString &app, const QString &section, const QString &key,
-                     const QString &value) override;
+    void saveSetting(const QString &app, const QString &section, const QString &key, const QString &value) override;
     void deleteSetting(const QString &app, const QString &section, const QString &key) override;
     QString dragFullWindows() override;
     void launchHelp(HelpWindowStyle style) override;

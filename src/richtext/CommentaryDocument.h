@@ -11,7 +11,8 @@ namespace richtext {
 // The commentary window's document: its default font, the bounds a stored commentary is read
 // within, and the note that ends a commentary cut short by them. The fuzz target builds its
 // documents the same way, so that what it measures is what the window would do.
-class CommentaryDocument {
+class CommentaryDocument
+{
 public:
     // Gives a fresh document the commentary's default font.
     static void prepare(QTextDocument &document);

@@ -11,10 +11,9 @@ namespace {
 // 0x80..0x9F of Windows-1252; the rest of the code page is ISO 8859-1. Unassigned bytes
 // read as their C1 control code points, as Windows itself decodes them.
 constexpr char16_t Cp1252High[32] = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
-    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
 };
 
 void decode1252(const QByteArray &bytes, QString &out)
@@ -27,7 +26,8 @@ void decode1252(const QByteArray &bytes, QString &out)
 
 } // namespace
 
-struct RtfCodePages::Entry {
+struct RtfCodePages::Entry
+{
     int codePage;
     QStringDecoder decoder;
 };
@@ -66,23 +66,50 @@ QByteArray RtfCodePages::converterName(int codePage)
     if (codePage >= 1250 && codePage <= 1258)
         return "windows-" + QByteArray::number(codePage);
     switch (codePage) {
-    case 437: case 737: case 775: case 850: case 852: case 855: case 857: case 860:
-    case 861: case 862: case 863: case 864: case 865: case 866: case 869:
+    case 437:
+    case 737:
+    case 775:
+    case 850:
+    case 852:
+    case 855:
+    case 857:
+    case 860:
+    case 861:
+    case 862:
+    case 863:
+    case 864:
+    case 865:
+    case 866:
+    case 869:
         return "IBM" + QByteArray::number(codePage);
-    case 874: return "windows-874";
-    case 932: return "Shift_JIS";
-    case 936: return "GBK";
-    case 949: return "windows-949";
-    case 950: return "Big5";
-    case 1361: return "Johab";
-    case 10000: return "macintosh";
-    case 20866: return "KOI8-R";
-    case 21866: return "KOI8-U";
-    case 28591: return "ISO-8859-1";
-    case 28592: return "ISO-8859-2";
-    case 28595: return "ISO-8859-5";
-    case 65001: return "UTF-8";
-    default: return {};
+    case 874:
+        return "windows-874";
+    case 932:
+        return "Shift_JIS";
+    case 936:
+        return "GBK";
+    case 949:
+        return "windows-949";
+    case 950:
+        return "Big5";
+    case 1361:
+        return "Johab";
+    case 10000:
+        return "macintosh";
+    case 20866:
+        return "KOI8-R";
+    case 21866:
+        return "KOI8-U";
+    case 28591:
+        return "ISO-8859-1";
+    case 28592:
+        return "ISO-8859-2";
+    case 28595:
+        return "ISO-8859-5";
+    case 65001:
+        return "UTF-8";
+    default:
+        return {};
     }
 }
 
@@ -97,9 +124,9 @@ QStringDecoder *RtfCodePages::decoderFor(int codePage)
     if (m_decoders.size() >= 32)
         return nullptr;
     const QByteArray name = converterName(codePage);
-    auto entry = std::make_unique<Entry>(Entry{codePage, name.isEmpty()
-        ? QStringDecoder()
-        : QStringDecoder(name.constData(), QStringConverter::Flag::Stateless)});
+    auto entry = std::make_unique<Entry>(
+        Entry{codePage,
+              name.isEmpty() ? QStringDecoder() : QStringDecoder(name.constData(), QStringConverter::Flag::Stateless)});
     QStringDecoder *decoder = entry->decoder.isValid() ? &entry->decoder : nullptr;
     m_decoders.push_back(std::move(entry));
     return decoder;

@@ -14,7 +14,8 @@ namespace richtext {
 // the document. Windows-1252, by far the most common, is decoded from a table of our own;
 // the other code pages go through Qt's converters, and a code page that Qt cannot decode is
 // read as 1252 so that the text is at least legible.
-class RtfCodePages {
+class RtfCodePages
+{
 public:
     RtfCodePages();
     ~RtfCodePages();

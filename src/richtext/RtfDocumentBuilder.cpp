@@ -26,7 +26,8 @@ bool isBreakOpportunity(char16_t c)
 } // namespace
 
 RtfDocumentBuilder::RtfDocumentBuilder(QTextDocument &document, const RtfLimits &limits, const RtfTables &tables)
-    : m_document(document), m_limits(limits), m_tables(tables) {}
+    : m_document(document), m_limits(limits), m_tables(tables)
+{}
 
 void RtfDocumentBuilder::begin()
 {
@@ -59,8 +60,8 @@ void RtfDocumentBuilder::text(QStringView text, const RtfCharProps &ch, const Rt
         const bool paragraphSeparator = c == QChar::ParagraphSeparator;
         // U+FDD0..U+FDEF mark frame boundaries inside QTextDocument, U+FFFC stands for an
         // embedded object; from the data they can only be noise.
-        const bool reserved = c >= 0xFDD0 && ((c <= 0xFDEF) || c == QChar::ObjectReplacementCharacter
-                                              || c == 0xFFFE || c == 0xFFFF);
+        const bool reserved =
+            c >= 0xFDD0 && ((c <= 0xFDEF) || c == QChar::ObjectReplacementCharacter || c == 0xFFFE || c == 0xFFFF);
         if (!control && !paragraphSeparator && !reserved) {
             if (isBreakOpportunity(c)) {
                 m_unbroken = 0;

@@ -21,10 +21,11 @@ enum class RtfAlign : std::uint8_t { Default, Left, Centre, Right, Justify };
 enum class RtfVerticalAlign : std::uint8_t { Normal, Super, Sub };
 
 // The character formatting in force, as RTF describes it.
-struct RtfCharProps {
-    int font = -1;          // -1: the document's default font
-    int halfPoints = 0;     // 0: the size of the QTextDocument's default font
-    int colour = -1;        // index into the colour table; -1: the default colour
+struct RtfCharProps
+{
+    int font = -1;      // -1: the document's default font
+    int halfPoints = 0; // 0: the size of the QTextDocument's default font
+    int colour = -1;    // index into the colour table; -1: the default colour
     int background = -1;
     bool bold = false;
     bool italic = false;
@@ -38,7 +39,8 @@ struct RtfCharProps {
 };
 
 // The paragraph formatting in force; lengths in twips.
-struct RtfParaProps {
+struct RtfParaProps
+{
     RtfAlign align = RtfAlign::Default;
     bool rightToLeft = false;
     int left = 0;
@@ -49,21 +51,24 @@ struct RtfParaProps {
     bool operator==(const RtfParaProps &) const = default;
 };
 
-struct RtfFont {
+struct RtfFont
+{
     QString name;
     bool nameDone = false;
-    int codePage = 0;       // 0: the document's
+    int codePage = 0; // 0: the document's
     QFont::StyleHint hint = QFont::AnyStyle;
 };
 
-struct RtfColour {
+struct RtfColour
+{
     bool isAuto = true;
     QColor colour;
 };
 
 // The font and colour tables a document defines: the reader fills them, the builder formats
 // text by them.
-struct RtfTables {
+struct RtfTables
+{
     int defaultFont = -1;
     QHash<int, RtfFont> fonts;
     std::vector<RtfColour> colours;
@@ -84,7 +89,8 @@ enum RtfProblem : unsigned {
 // formats only, so that nothing in the text is ever taken as markup. It keeps the document
 // within the limits on paragraphs, formatted runs and laid-out height, and stops at the first
 // one reached.
-class RtfDocumentBuilder {
+class RtfDocumentBuilder
+{
 public:
     RtfDocumentBuilder(QTextDocument &document, const RtfLimits &limits, const RtfTables &tables);
 
@@ -120,10 +126,10 @@ private:
     const RtfTables &m_tables;
     QTextCursor m_cursor;
 
-    QString m_run;                  // text not yet inserted, all in m_runProps
+    QString m_run; // text not yet inserted, all in m_runProps
     RtfCharProps m_runProps;
-    RtfParaProps m_lastPara;        // paragraph properties of the latest text
-    bool m_pendingBreak = false;    // a paragraph ended; its successor starts with the next text
+    RtfParaProps m_lastPara;     // paragraph properties of the latest text
+    bool m_pendingBreak = false; // a paragraph ended; its successor starts with the next text
     int m_paragraphs = 0;
     int m_runs = 0;
     int m_unbroken = 0;             // characters since the last break opportunity

@@ -33,11 +33,12 @@ using Kw = RtfKeyword;
 enum class Dest : std::uint8_t { Text, FontTable, ColourTable, Skip };
 
 // What a group saves and its closing brace restores.
-struct GroupState {
+struct GroupState
+{
     RtfCharProps ch;
     RtfParaProps para;
     Dest dest = Dest::Text;
-    int unicodeSkip = 1;    // \ucN
+    int unicodeSkip = 1; // \ucN
 };
 
 int clamp(int value, int low, int high)
@@ -45,27 +46,29 @@ int clamp(int value, int low, int high)
     return std::clamp(value, low, high);
 }
 
-class Reader {
+class Reader
+{
 public:
     // inputCut: the caller already left out input beyond the limit.
     Reader(QTextDocument &document, const RtfLimits &limits, bool rawBytes, bool inputCut)
         : m_limits(limits), m_rawBytes(rawBytes), m_builder(document, limits, m_tables),
-          m_problems(inputCut ? unsigned(InputTooLong) : 0u) {}
+          m_problems(inputCut ? unsigned(InputTooLong) : 0u)
+    {}
 
     RtfReadResult readRtf(QStringView input);
     RtfReadResult readPlain(QStringView input);
 
 private:
     const RtfLimits &m_limits;
-    const bool m_rawBytes;          // characters U+0080..U+00FF are code-page bytes
-    RtfTables m_tables;             // declared before the builder, which formats by them
+    const bool m_rawBytes; // characters U+0080..U+00FF are code-page bytes
+    RtfTables m_tables;    // declared before the builder, which formats by them
     RtfDocumentBuilder m_builder;
 
     GroupState m_state;
     std::vector<GroupState> m_stack;
-    int m_flattened = 0;            // groups opened beyond the depth limit and not yet closed
-    bool m_groupStart = false;      // the previous token was "{"
-    int m_skip = 0;                 // fallback characters of a \uN still to skip
+    int m_flattened = 0;       // groups opened beyond the depth limit and not yet closed
+    bool m_groupStart = false; // the previous token was "{"
+    int m_skip = 0;            // fallback characters of a \uN still to skip
 
     int m_docCodePage = 1252;
     int m_fontBeingDefined = -1;
@@ -73,11 +76,11 @@ private:
     bool m_colourGiven = false;
 
     RtfCodePages m_codePages;
-    QByteArray m_bytes;             // \'hh bytes not yet decoded
+    QByteArray m_bytes; // \'hh bytes not yet decoded
     int m_bytesCodePage = 0;
 
-    unsigned m_problems = 0;        // the reader's own; the builder keeps its limits
-    bool m_stopped = false;         // out of time
+    unsigned m_problems = 0; // the reader's own; the builder keeps its limits
+    bool m_stopped = false;  // out of time
 
     bool stopped() const { return m_stopped || m_builder.stopped(); }
     void cutToLimit(QStringView &input);
@@ -124,9 +127,11 @@ RtfReadResult Reader::finish(bool wasRtf)
         qint64 limit;
     };
     const Note known[] = {
-        {InputTooLong, "the document is longer than %1 characters; only its beginning is shown", m_limits.maxInputChars},
+        {InputTooLong, "the document is longer than %1 characters; only its beginning is shown",
+         m_limits.maxInputChars},
         {TooSlow, "reading took longer than %1 ms; only the beginning is shown", m_limits.maxMilliseconds},
-        {TooManyParagraphs, "the document has more than %1 paragraphs; only the first are shown", m_limits.maxParagraphs},
+        {TooManyParagraphs, "the document has more than %1 paragraphs; only the first are shown",
+         m_limits.maxParagraphs},
         {TooManyRuns, "the document changes its formatting more than %1 times; only the beginning is shown",
          m_limits.maxRuns},
         {TooTall, "the document would stand too tall to be shown; only its beginning is shown", 0},
@@ -214,7 +219,7 @@ RtfReadResult Reader::readRtf(QStringView input)
         case RtfTokenizer::Kind::GroupClose:
             m_skip = 0;
             if (closeGroup())
-                return finish(true);  // the document's own group closed; what follows is not read
+                return finish(true); // the document's own group closed; what follows is not read
             break;
         case RtfTokenizer::Kind::Word:
             word(token, tokenizer);
@@ -223,7 +228,7 @@ RtfReadResult Reader::readRtf(QStringView input)
             if (m_skip > 0)
                 --m_skip;
             else if (token.symbol == u'*' && groupStart)
-                m_state.dest = Dest::Skip;  // "{\*\..." : a destination we may ignore
+                m_state.dest = Dest::Skip; // "{\*\..." : a destination we may ignore
             else
                 symbol(token.symbol);
             break;
@@ -275,7 +280,7 @@ void Reader::word(const RtfTokenizer::Token &token, RtfTokenizer &tokenizer)
         return;
     }
     if (m_skip > 0) {
-        --m_skip;  // a control word counts as one fallback character
+        --m_skip; // a control word counts as one fallback character
         return;
     }
     if (m_state.dest == Dest::Skip)
@@ -534,7 +539,7 @@ void Reader::put(QStringView text)
 {
     if (text.isEmpty())
         return;
-    flushBytes();  // bytes that came first go first
+    flushBytes(); // bytes that came first go first
     switch (m_state.dest) {
     case Dest::Text:
         m_builder.text(text, m_state.ch, m_state.para);
@@ -589,11 +594,10 @@ qsizetype rtfStart(QStringView text)
     return text.sliced(i).startsWith(QLatin1StringView("{\\rtf")) ? i : -1;
 }
 
-RtfReadResult readText(QStringView text, QTextDocument &into, const RtfLimits &limits, bool rawBytes,
-                       bool inputCut)
+RtfReadResult readText(QStringView text, QTextDocument &into, const RtfLimits &limits, bool rawBytes, bool inputCut)
 {
     const bool undo = into.isUndoRedoEnabled();
-    into.setUndoRedoEnabled(false);  // the build is no user edit, and its history would double the memory
+    into.setUndoRedoEnabled(false); // the build is no user edit, and its history would double the memory
     Reader reader(into, limits, rawBytes, inputCut);
     const qsizetype start = rtfStart(text);
     RtfReadResult result = start >= 0 ? reader.readRtf(text.sliced(start)) : reader.readPlain(text);

@@ -9,7 +9,8 @@ namespace richtext {
 
 // Bounds on what one document may cost. A document that reaches one of them is shown as far
 // as it was read.
-struct RtfLimits {
+struct RtfLimits
+{
     // Groups nested deeper than this are read as part of their enclosing group.
     int maxDepth = 1000;
     // Characters of input read at most; the rest is not looked at.
@@ -29,16 +30,18 @@ struct RtfLimits {
     int maxLayoutHeight = 2'000'000;
 };
 
-struct RtfReadResult {
-    bool wasRtf = false;      // false: the text was shown unchanged as plain text
-    bool truncated = false;   // a limit stopped the reading; the document holds what came before
-    QString warning;          // what was wrong with the document, if anything; empty when nothing
+struct RtfReadResult
+{
+    bool wasRtf = false;    // false: the text was shown unchanged as plain text
+    bool truncated = false; // a limit stopped the reading; the document holds what came before
+    QString warning;        // what was wrong with the document, if anything; empty when nothing
 };
 
 // Builds a QTextDocument from an RTF document. Text goes in through QTextCursor with char and
 // block formats only, so nothing in the data is ever interpreted as markup. Text that is not
 // RTF is shown as it is. The document's previous content is replaced.
-class RtfReader {
+class RtfReader
+{
 public:
     static RtfReadResult read(const QString &rtf, QTextDocument &into, const RtfLimits &limits = {});
 

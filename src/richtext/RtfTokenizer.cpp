@@ -59,7 +59,7 @@ RtfTokenizer::Token RtfTokenizer::next()
         // A backslash: control word, control symbol or \'hh.
         ++m_pos;
         if (m_pos >= size)
-            break;  // a lone backslash at the very end means nothing
+            break; // a lone backslash at the very end means nothing
         const char16_t d = m_input[m_pos].unicode();
         if (isLetter(d)) {
             readWord(token);
@@ -70,7 +70,7 @@ RtfTokenizer::Token RtfTokenizer::next()
             const int high = m_pos < size ? hexValue(m_input[m_pos].unicode()) : -1;
             const int low = m_pos + 1 < size ? hexValue(m_input[m_pos + 1].unicode()) : -1;
             if (high < 0 || low < 0)
-                continue;  // a broken escape is dropped; what follows is read normally
+                continue; // a broken escape is dropped; what follows is read normally
             m_pos += 2;
             token.kind = Kind::Byte;
             token.byte = std::uint8_t(high * 16 + low);

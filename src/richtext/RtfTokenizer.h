@@ -10,7 +10,8 @@ namespace richtext {
 // Splits RTF text into groups, control words, control symbols, \'hh bytes and runs of plain
 // text. It never allocates and never looks further back than the current token, so hostile
 // input costs time linear in its length.
-class RtfTokenizer {
+class RtfTokenizer
+{
 public:
     enum class Kind : std::uint8_t { End, GroupOpen, GroupClose, Word, Symbol, Byte, Text };
 
@@ -18,15 +19,16 @@ public:
     // empty name, which matches no known word.
     static constexpr int MaxNameLength = 32;
 
-    struct Token {
+    struct Token
+    {
         Kind kind = Kind::End;
         bool hasParam = false;
-        std::uint8_t byte = 0;       // Byte
-        char16_t symbol = 0;         // Symbol: the character after the backslash
-        int param = 0;               // Word: saturated to +/- ParamLimit
+        std::uint8_t byte = 0; // Byte
+        char16_t symbol = 0;   // Symbol: the character after the backslash
+        int param = 0;         // Word: saturated to +/- ParamLimit
         int nameLength = 0;
         char name[MaxNameLength] = {};
-        QStringView text;            // Text: a run without backslash or braces
+        QStringView text; // Text: a run without backslash or braces
 
         std::string_view word() const { return {name, std::size_t(nameLength)}; }
     };

@@ -7,11 +7,10 @@ namespace richtext {
 namespace {
 
 // Windows-1252 bytes 0x80..0x9F and the code points they stand for (0 = unassigned).
-constexpr std::array<char32_t, 32> Cp1252High = {
-    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0,      0x017D, 0,
-    0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
+constexpr std::array<char32_t, 32> Cp1252High = {0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+                                                 0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0,      0x017D, 0,
+                                                 0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+                                                 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
 
 int toCp1252(char32_t cp)
 {
@@ -24,30 +23,51 @@ int toCp1252(char32_t cp)
 }
 
 // Decodes one code point; malformed input yields U+FFFD and consumes one byte.
-char32_t nextCodePoint(std::string_view s, size_t& i)
+char32_t nextCodePoint(std::string_view s, size_t &i)
 {
     const auto byte = [&](size_t k) { return static_cast<unsigned char>(s[k]); };
     const unsigned char b0 = byte(i);
     int length = 0;
     char32_t cp = 0;
-    if (b0 < 0x80) { ++i; return b0; }
-    if ((b0 & 0xE0) == 0xC0) { length = 2; cp = b0 & 0x1F; }
-    else if ((b0 & 0xF0) == 0xE0) { length = 3; cp = b0 & 0x0F; }
-    else if ((b0 & 0xF8) == 0xF0) { length = 4; cp = b0 & 0x07; }
-    else { ++i; return 0xFFFD; }
-    if (i + static_cast<size_t>(length) > s.size()) { ++i; return 0xFFFD; }
+    if (b0 < 0x80) {
+        ++i;
+        return b0;
+    }
+    if ((b0 & 0xE0) == 0xC0) {
+        length = 2;
+        cp = b0 & 0x1F;
+    } else if ((b0 & 0xF0) == 0xE0) {
+        length = 3;
+        cp = b0 & 0x0F;
+    } else if ((b0 & 0xF8) == 0xF0) {
+        length = 4;
+        cp = b0 & 0x07;
+    } else {
+        ++i;
+        return 0xFFFD;
+    }
+    if (i + static_cast<size_t>(length) > s.size()) {
+        ++i;
+        return 0xFFFD;
+    }
     for (int k = 1; k < length; ++k) {
         const unsigned char b = byte(i + static_cast<size_t>(k));
-        if ((b & 0xC0) != 0x80) { ++i; return 0xFFFD; }
+        if ((b & 0xC0) != 0x80) {
+            ++i;
+            return 0xFFFD;
+        }
         cp = (cp << 6) | (b & 0x3F);
     }
     static constexpr char32_t SmallestOfLength[] = {0, 0, 0x80, 0x800, 0x10000};
-    if (cp < SmallestOfLength[length] || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) { ++i; return 0xFFFD; }
+    if (cp < SmallestOfLength[length] || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) {
+        ++i;
+        return 0xFFFD;
+    }
     i += static_cast<size_t>(length);
     return cp;
 }
 
-void appendUnicode(std::string& out, unsigned unit)
+void appendUnicode(std::string &out, unsigned unit)
 {
     // \uN takes a signed 16-bit value; '?' is what readers without Unicode show.
     const int n = unit > 32767 ? static_cast<int>(unit) - 65536 : static_cast<int>(unit);
@@ -74,13 +94,33 @@ void RtfWriter::control(std::string_view word)
     m_needSpace = true;
 }
 
-RtfWriter& RtfWriter::bold(bool on) { control(on ? "b" : "b0"); return *this; }
-RtfWriter& RtfWriter::italic(bool on) { control(on ? "i" : "i0"); return *this; }
-RtfWriter& RtfWriter::fontSize(int points) { control("fs" + std::to_string(points * 2)); return *this; }
-RtfWriter& RtfWriter::foreground(int colourIndex) { control("cf" + std::to_string(colourIndex)); return *this; }
-RtfWriter& RtfWriter::paragraph() { control("par"); return *this; }
+RtfWriter &RtfWriter::bold(bool on)
+{
+    control(on ? "b" : "b0");
+    return *this;
+}
+RtfWriter &RtfWriter::italic(bool on)
+{
+    control(on ? "i" : "i0");
+    return *this;
+}
+RtfWriter &RtfWriter::fontSize(int points)
+{
+    control("fs" + std::to_string(points * 2));
+    return *this;
+}
+RtfWriter &RtfWriter::foreground(int colourIndex)
+{
+    control("cf" + std::to_string(colourIndex));
+    return *this;
+}
+RtfWriter &RtfWriter::paragraph()
+{
+    control("par");
+    return *this;
+}
 
-RtfWriter& RtfWriter::text(std::string_view utf8)
+RtfWriter &RtfWriter::text(std::string_view utf8)
 {
     if (utf8.empty())
         return *this;
@@ -102,13 +142,25 @@ std::string RtfWriter::escape(std::string_view utf8)
     while (i < utf8.size()) {
         const char32_t cp = nextCodePoint(utf8, i);
         switch (cp) {
-        case '\\': out += "\\\\"; continue;
-        case '{': out += "\\{"; continue;
-        case '}': out += "\\}"; continue;
-        case '\n': out += "\\par "; continue;
-        case '\t': out += "\\tab "; continue;
-        case '\r': continue;
-        default: break;
+        case '\\':
+            out += "\\\\";
+            continue;
+        case '{':
+            out += "\\{";
+            continue;
+        case '}':
+            out += "\\}";
+            continue;
+        case '\n':
+            out += "\\par ";
+            continue;
+        case '\t':
+            out += "\\tab ";
+            continue;
+        case '\r':
+            continue;
+        default:
+            break;
         }
         const int byte = toCp1252(cp);
         if (byte >= 0x20 && byte < 0x80) {
@@ -119,7 +171,7 @@ std::string RtfWriter::escape(std::string_view utf8)
             out += Hex[(byte >> 4) & 0xF];
             out += Hex[byte & 0xF];
         } else if (cp < 0x20) {
-            continue;  // other control characters have no place in the text
+            continue; // other control characters have no place in the text
         } else if (cp <= 0xFFFF) {
             appendUnicode(out, static_cast<unsigned>(cp));
         } else {
@@ -135,9 +187,8 @@ std::string RtfWriter::finish()
 {
     std::string doc = "{\\rtf1\\ansi\\ansicpg1252\\deff0\\uc1{\\fonttbl{\\f0\\fswiss\\fcharset0 Arial;}}";
     doc += "{\\colortbl;";
-    for (const Rgb& c : m_colours)
-        doc += "\\red" + std::to_string(c.r) + "\\green" + std::to_string(c.g) + "\\blue" +
-               std::to_string(c.b) + ";";
+    for (const Rgb &c : m_colours)
+        doc += "\\red" + std::to_string(c.r) + "\\green" + std::to_string(c.g) + "\\blue" + std::to_string(c.b) + ";";
     doc += "}\\pard\\f0\\fs20 ";
     doc += m_body;
     doc += "}";

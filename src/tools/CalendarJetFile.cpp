@@ -31,23 +31,23 @@ double accessDate(int year, int month, int day, int secondsOfDay)
 int number(std::string_view text, std::size_t at, std::size_t digits)
 {
     int v = 0;
-    const char* first = text.data() + at;
+    const char *first = text.data() + at;
     const auto [end, ec] = std::from_chars(first, first + digits, v);
     if (ec != std::errc() || end != first + digits || *first == '+' || *first == '-')
         throw std::invalid_argument("not a date: '" + std::string(text) + "'");
     return v;
 }
 
-ColumnType textColumnType(const std::vector<CalendarRow>& rows, std::string CalendarRow::*member,
+ColumnType textColumnType(const std::vector<CalendarRow> &rows, std::string CalendarRow::*member,
                           jet::JetVersion version)
 {
-    for (const CalendarRow& r : rows)
+    for (const CalendarRow &r : rows)
         if (jet::textLength(version, r.*member) > 255)
             return ColumnType::Memo;
     return ColumnType::Text;
 }
 
-void writeAll(const std::string& path, const jet::Bytes& bytes)
+void writeAll(const std::string &path, const jet::Bytes &bytes)
 {
     const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
     if (fd < 0)
@@ -80,8 +80,7 @@ double jetDate(std::string_view text)
     const int month = number(text, 5, 2);
     const int day = number(text, 8, 2);
     // Access keeps dates from the year 100 on.
-    if (year < 100 || month < 1 || month > 12 || day < 1 ||
-        day > liturgy::CivilDate::daysInMonth(year, month))
+    if (year < 100 || month < 1 || month > 12 || day < 1 || day > liturgy::CivilDate::daysInMonth(year, month))
         throw std::invalid_argument("not a date: '" + std::string(text) + "'");
     int seconds = 0;
     if (withTime) {
@@ -102,25 +101,25 @@ double jetDate(std::time_t moment)
     return accessDate(t.tm_year + 1900, t.tm_mon + 1, t.tm_mday, (t.tm_hour * 60 + t.tm_min) * 60 + t.tm_sec);
 }
 
-jet::Table calendarJetTable(const std::vector<CalendarRow>& rows, jet::JetVersion version)
+jet::Table calendarJetTable(const std::vector<CalendarRow> &rows, jet::JetVersion version)
 {
     jet::Table table;
     table.name = CalendarSchema::TableName;
     table.columns = {{CalendarSchema::Id, ColumnType::Long}, {CalendarSchema::Date, ColumnType::DateTime}};
-    for (const auto& [name, member] : TextColumns)
+    for (const auto &[name, member] : TextColumns)
         table.columns.push_back({name, textColumnType(rows, member, version)});
     table.rows.reserve(rows.size());
-    for (const CalendarRow& r : rows) {
+    for (const CalendarRow &r : rows) {
         std::vector<jet::Value> values{std::int32_t{r.id}, jetDate(r.data)};
-        for (const auto& text : TextColumns)
+        for (const auto &text : TextColumns)
             values.emplace_back(r.*text.second);
         table.rows.push_back(std::move(values));
     }
     return table;
 }
 
-void writeCalendarJet(const std::vector<CalendarRow>& rows, const std::string& path,
-                      jet::JetVersion version, std::time_t created)
+void writeCalendarJet(const std::vector<CalendarRow> &rows, const std::string &path, jet::JetVersion version,
+                      std::time_t created)
 {
     writeAll(path, jet::writeJetDatabase(version, {calendarJetTable(rows, version)}, jetDate(created)));
 }

@@ -13,7 +13,7 @@ namespace gen {
 
 // The calendar as the Jet table calendarComplet: ID a Long Integer, Data a Date/Time, and each
 // text column Text where every value fits 255 characters, Memo otherwise.
-jet::Table calendarJetTable(const std::vector<CalendarRow>& rows, jet::JetVersion version);
+jet::Table calendarJetTable(const std::vector<CalendarRow> &rows, jet::JetVersion version);
 
 // "YYYY-MM-DD" or "YYYY-MM-DD HH:MM:SS" as Access stores a date: days since 1899-12-30, the time
 // of day as the fraction, which Access counts away from day 0 for days before it (-1.25 is
@@ -24,7 +24,7 @@ double jetDate(std::string_view text);
 double jetDate(std::time_t moment);
 
 // Writes the calendar as an Access 97 (Jet 3) or Access 2000 (Jet 4) file at path.
-void writeCalendarJet(const std::vector<CalendarRow>& rows, const std::string& path,
-                      jet::JetVersion version, std::time_t created);
+void writeCalendarJet(const std::vector<CalendarRow> &rows, const std::string &path, jet::JetVersion version,
+                      std::time_t created);
 
 } // namespace gen

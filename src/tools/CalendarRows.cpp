@@ -23,7 +23,7 @@ std::vector<CalendarRow> buildCalendarRows(int firstYear, int years)
             row.id = static_cast<int>(rows.size()) + 1;
             row.data = u[i].date.iso();
             row.dataUniv = u[i].date.cellText();
-            const auto marked = [](const std::string& universalText, std::string usaText) {
+            const auto marked = [](const std::string &universalText, std::string usaText) {
                 return usaText == universalText ? std::string(CalendarSchema::SameAsUniversal) : usaText;
             };
             row.evenimentUniv = tu.event;

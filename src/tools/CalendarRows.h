@@ -9,7 +9,8 @@
 namespace gen {
 
 // One row of calendarComplet, the SUA columns already reduced to the "=" marker.
-struct CalendarRow {
+struct CalendarRow
+{
     int id = 0;
     std::string data;
     std::string dataUniv;
@@ -25,7 +26,7 @@ struct CalendarRow {
 
 // The text columns after ID and Data, in the table's order, with the members that hold them.
 using TextMember = std::string CalendarRow::*;
-inline constexpr std::pair<const char*, TextMember> TextColumns[] = {
+inline constexpr std::pair<const char *, TextMember> TextColumns[] = {
     {CalendarSchema::DateText, &CalendarRow::dataUniv},
     {CalendarSchema::EventUniv, &CalendarRow::evenimentUniv},
     {CalendarSchema::EventSua, &CalendarRow::evenimentSUA},

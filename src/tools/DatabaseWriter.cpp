@@ -29,18 +29,24 @@ std::string insertStatement()
     return std::string("INSERT INTO ") + CalendarSchema::TableName + " (" + names + ") VALUES (" + values + ")";
 }
 
-struct DbCloser { void operator()(sqlite3* db) const { sqlite3_close(db); } };
-struct StmtFinalizer { void operator()(sqlite3_stmt* s) const { sqlite3_finalize(s); } };
+struct DbCloser
+{
+    void operator()(sqlite3 *db) const { sqlite3_close(db); }
+};
+struct StmtFinalizer
+{
+    void operator()(sqlite3_stmt *s) const { sqlite3_finalize(s); }
+};
 
-void check(sqlite3* db, int rc, const char* what)
+void check(sqlite3 *db, int rc, const char *what)
 {
     if (rc != SQLITE_OK && rc != SQLITE_DONE)
         throw WriteError(std::string(what) + ": " + sqlite3_errmsg(db));
 }
 
-void exec(sqlite3* db, const char* sql)
+void exec(sqlite3 *db, const char *sql)
 {
-    char* message = nullptr;
+    char *message = nullptr;
     const int rc = sqlite3_exec(db, sql, nullptr, nullptr, &message);
     if (rc != SQLITE_OK) {
         std::string text = message ? message : sqlite3_errstr(rc);
@@ -49,22 +55,19 @@ void exec(sqlite3* db, const char* sql)
     }
 }
 
-void bindText(sqlite3* db, sqlite3_stmt* stmt, int index, const std::string& value)
+void bindText(sqlite3 *db, sqlite3_stmt *stmt, int index, const std::string &value)
 {
-    check(db, sqlite3_bind_text(stmt, index, value.data(), static_cast<int>(value.size()),
-                                SQLITE_STATIC),
+    check(db, sqlite3_bind_text(stmt, index, value.data(), static_cast<int>(value.size()), SQLITE_STATIC),
           "cannot write the database");
 }
 
-void writeFile(const std::vector<CalendarRow>& rows, const std::string& file)
+void writeFile(const std::vector<CalendarRow> &rows, const std::string &file)
 {
-    sqlite3* raw = nullptr;
-    const int rc = sqlite3_open_v2(file.c_str(), &raw, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE,
-                                   nullptr);
+    sqlite3 *raw = nullptr;
+    const int rc = sqlite3_open_v2(file.c_str(), &raw, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
     std::unique_ptr<sqlite3, DbCloser> db(raw);
     if (rc != SQLITE_OK)
-        throw WriteError("cannot create " + file + ": " +
-                         (raw ? sqlite3_errmsg(raw) : sqlite3_errstr(rc)));
+        throw WriteError("cannot create " + file + ": " + (raw ? sqlite3_errmsg(raw) : sqlite3_errstr(rc)));
 
     // A fixed page size and the default rollback journal: same rows, same bytes, and a file
     // that readers open read-only without side files.
@@ -73,16 +76,16 @@ void writeFile(const std::vector<CalendarRow>& rows, const std::string& file)
     exec(db.get(), "BEGIN");
     exec(db.get(), CalendarSchema::CreateStatement);
 
-    sqlite3_stmt* rawStmt = nullptr;
+    sqlite3_stmt *rawStmt = nullptr;
     check(db.get(), sqlite3_prepare_v2(db.get(), insertStatement().c_str(), -1, &rawStmt, nullptr),
           "cannot write the database");
     std::unique_ptr<sqlite3_stmt, StmtFinalizer> stmt(rawStmt);
-    for (const CalendarRow& r : rows) {
-        sqlite3_stmt* s = stmt.get();
+    for (const CalendarRow &r : rows) {
+        sqlite3_stmt *s = stmt.get();
         check(db.get(), sqlite3_bind_int(s, 1, r.id), "cannot write the database");
         bindText(db.get(), s, 2, r.data);
         int index = 3;
-        for (const auto& column : TextColumns)
+        for (const auto &column : TextColumns)
             bindText(db.get(), s, index++, r.*column.second);
         check(db.get(), sqlite3_step(s), "cannot write the database");
         sqlite3_reset(s);
@@ -96,8 +99,8 @@ void writeFile(const std::vector<CalendarRow>& rows, const std::string& file)
 
 } // namespace
 
-void writeCalendarDatabase(const std::vector<CalendarRow>& rows, const std::string& path,
-                           bool overwrite, CalendarFormat format, std::time_t created)
+void writeCalendarDatabase(const std::vector<CalendarRow> &rows, const std::string &path, bool overwrite,
+                           CalendarFormat format, std::time_t created)
 {
     const fs::path target(path);
     std::error_code ec;
@@ -128,8 +131,7 @@ void writeCalendarDatabase(const std::vector<CalendarRow>& rows, const std::stri
             writeCalendarJet(rows, temp.string(), jet::JetVersion::Jet4, created);
         if (overwrite) {
             if (std::rename(temp.c_str(), target.c_str()) != 0)
-                throw WriteError("cannot move the new database to " + path + ": " +
-                                 std::strerror(errno));
+                throw WriteError("cannot move the new database to " + path + ": " + std::strerror(errno));
         } else {
             // link() refuses an existing target, so a file that appeared meanwhile survives.
             if (::link(temp.c_str(), target.c_str()) == 0) {
@@ -141,11 +143,9 @@ void writeCalendarDatabase(const std::vector<CalendarRow>& rows, const std::stri
                 if (fs::exists(fs::symlink_status(target, ec)))
                     throw WriteError(path + " already exists (use --force to replace it)");
                 if (std::rename(temp.c_str(), target.c_str()) != 0)
-                    throw WriteError("cannot move the new database to " + path + ": " +
-                                     std::strerror(errno));
+                    throw WriteError("cannot move the new database to " + path + ": " + std::strerror(errno));
             } else {
-                throw WriteError("cannot move the new database to " + path + ": " +
-                                 std::strerror(errno));
+                throw WriteError("cannot move the new database to " + path + ": " + std::strerror(errno));
             }
         }
     } catch (...) {

@@ -9,7 +9,8 @@
 
 namespace gen {
 
-struct WriteError : std::runtime_error {
+struct WriteError : std::runtime_error
+{
     using std::runtime_error::runtime_error;
 };
 
@@ -19,8 +20,7 @@ enum class CalendarFormat { Sqlite, Access97, Access2000 };
 // Access file (Jet 3 or Jet 4) that records created as its creation time. The file appears
 // complete or not at all: it is written beside the target under a temporary name and then
 // moved into place. Without overwrite an existing target is left alone and WriteError thrown.
-void writeCalendarDatabase(const std::vector<CalendarRow>& rows, const std::string& path,
-                           bool overwrite, CalendarFormat format = CalendarFormat::Sqlite,
-                           std::time_t created = std::time(nullptr));
+void writeCalendarDatabase(const std::vector<CalendarRow> &rows, const std::string &path, bool overwrite,
+                           CalendarFormat format = CalendarFormat::Sqlite, std::time_t created = std::time(nullptr));
 
 } // namespace gen

@@ -9,7 +9,8 @@
 namespace prose {
 
 // One text of the prose folder: its key is its path below the folder without ".txt".
-struct ProseText {
+struct ProseText
+{
     std::string key;
     std::vector<std::string> paragraphs;
 };
@@ -17,11 +18,12 @@ struct ProseText {
 // The texts of the sections "sanctoral" and "temporal" of a prose folder, in ascending order of
 // key, and what is wrong with the folder. Nothing is wrong when every key in `used` has a
 // non-empty, UTF-8 text and every file is the text of a key in `used`.
-struct ProseFolder {
+struct ProseFolder
+{
     std::vector<ProseText> texts;
     std::vector<std::string> problems;
 
-    static ProseFolder read(const std::filesystem::path& folder, const std::set<std::string>& used);
+    static ProseFolder read(const std::filesystem::path &folder, const std::set<std::string> &used);
 };
 
 // A text's paragraphs: blank lines separate them, the lines of one paragraph are joined with
@@ -29,6 +31,6 @@ struct ProseFolder {
 std::optional<std::vector<std::string>> paragraphsOf(std::string_view text);
 
 // C++ source that defines liturgy::proseTable() over the texts.
-std::string tableSource(const std::vector<ProseText>& texts);
+std::string tableSource(const std::vector<ProseText> &texts);
 
 } // namespace prose

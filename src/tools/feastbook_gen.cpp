@@ -16,26 +16,26 @@
 
 namespace {
 
-constexpr int MinYear = 1583;   // the first whole Gregorian year
-constexpr int MaxYear = 4099;   // the computus tables used by readers stop here
-constexpr long MaxRows = 1462;  // what the calendar grid can hold
-constexpr long MinRows = 21;    // one page of the grid
+constexpr int MinYear = 1583;  // the first whole Gregorian year
+constexpr int MaxYear = 4099;  // the computus tables used by readers stop here
+constexpr long MaxRows = 1462; // what the calendar grid can hold
+constexpr long MinRows = 21;   // one page of the grid
 
-constexpr const char* Usage =
-    "Usage: feastbook-gen [--first-year Y] [--years N] [--format F] [-o PATH] [--force]\n"
-    "\n"
-    "Computes the liturgical calendar of the Roman Rite, the General Roman Calendar and the\n"
-    "calendar of the United States side by side, and writes it as table calendarComplet.\n"
-    "\n"
-    "  --first-year Y  first civil year (1583-4099; default 2000)\n"
-    "  --years N       number of years (default 4; at most 1462 days in all)\n"
-    "  --format F      sqlite (default), access97 (Jet 3) or access2000 (Jet 4)\n"
-    "  -o PATH         database to write (default feastbook.mdb)\n"
-    "  --force         replace PATH if it exists\n"
-    "  --help          show this help\n"
-    "  --version       show the version\n";
+constexpr const char *Usage = "Usage: feastbook-gen [--first-year Y] [--years N] [--format F] [-o PATH] [--force]\n"
+                              "\n"
+                              "Computes the liturgical calendar of the Roman Rite, the General Roman Calendar and the\n"
+                              "calendar of the United States side by side, and writes it as table calendarComplet.\n"
+                              "\n"
+                              "  --first-year Y  first civil year (1583-4099; default 2000)\n"
+                              "  --years N       number of years (default 4; at most 1462 days in all)\n"
+                              "  --format F      sqlite (default), access97 (Jet 3) or access2000 (Jet 4)\n"
+                              "  -o PATH         database to write (default feastbook.mdb)\n"
+                              "  --force         replace PATH if it exists\n"
+                              "  --help          show this help\n"
+                              "  --version       show the version\n";
 
-struct Options {
+struct Options
+{
     int firstYear = 2000;
     int years = 4;
     std::string output = "feastbook.mdb";
@@ -45,7 +45,8 @@ struct Options {
     bool version = false;
 };
 
-struct UsageError {
+struct UsageError
+{
     std::string message;
 };
 
@@ -65,7 +66,7 @@ gen::CalendarFormat parseFormat(std::string_view text)
 // make the same bytes twice, else now.
 std::time_t creationTime()
 {
-    const char* fixed = std::getenv("SOURCE_DATE_EPOCH");
+    const char *fixed = std::getenv("SOURCE_DATE_EPOCH");
     if (fixed && *fixed) {
         long long seconds = 0;
         const std::string_view text(fixed);
@@ -85,7 +86,7 @@ int parseNumber(std::string_view option, std::string_view text)
     return value;
 }
 
-Options parse(int argc, char** argv)
+Options parse(int argc, char **argv)
 {
     Options o;
     for (int i = 1; i < argc; ++i) {
@@ -117,30 +118,27 @@ Options parse(int argc, char** argv)
     if (o.help || o.version)
         return o;
     if (o.firstYear < MinYear || o.firstYear > MaxYear)
-        throw UsageError{"--first-year must be between " + std::to_string(MinYear) + " and " +
-                         std::to_string(MaxYear)};
+        throw UsageError{"--first-year must be between " + std::to_string(MinYear) + " and " + std::to_string(MaxYear)};
     if (o.years < 0 || o.firstYear + o.years - 1 > MaxYear)
-        throw UsageError{"the years must lie between " + std::to_string(MinYear) + " and " +
-                         std::to_string(MaxYear)};
-    const long days = liturgy::CivilDate(o.firstYear, 1, 1)
-                          .daysTo(liturgy::CivilDate(o.firstYear + o.years, 1, 1));
+        throw UsageError{"the years must lie between " + std::to_string(MinYear) + " and " + std::to_string(MaxYear)};
+    const long days = liturgy::CivilDate(o.firstYear, 1, 1).daysTo(liturgy::CivilDate(o.firstYear + o.years, 1, 1));
     if (days < MinRows)
-        throw UsageError{"the calendar needs at least " + std::to_string(MinRows) +
-                         " days (one page of the grid); use --years 1 or more"};
+        throw UsageError{"the calendar needs at least " + std::to_string(MinRows)
+                         + " days (one page of the grid); use --years 1 or more"};
     if (days > MaxRows)
-        throw UsageError{std::to_string(o.years) + " years make " + std::to_string(days) +
-                         " days; the calendar grid holds at most " + std::to_string(MaxRows)};
+        throw UsageError{std::to_string(o.years) + " years make " + std::to_string(days)
+                         + " days; the calendar grid holds at most " + std::to_string(MaxRows)};
     return o;
 }
 
 } // namespace
 
-int main(int argc, char** argv)
+int main(int argc, char **argv)
 {
     Options options;
     try {
         options = parse(argc, argv);
-    } catch (const UsageError& e) {
+    } catch (const UsageError &e) {
         std::fprintf(stderr, "feastbook-gen: %s\nTry 'feastbook-gen --help'.\n", e.message.c_str());
         return 2;
     }
@@ -154,11 +152,10 @@ int main(int argc, char** argv)
     }
     try {
         const auto rows = gen::buildCalendarRows(options.firstYear, options.years);
-        gen::writeCalendarDatabase(rows, options.output, options.force, options.format,
-                                              creationTime());
+        gen::writeCalendarDatabase(rows, options.output, options.force, options.format, creationTime());
         std::printf("Wrote %zu days (%d-%d) to %s\n", rows.size(), options.firstYear,
                     options.firstYear + options.years - 1, options.output.c_str());
-    } catch (const std::exception& e) {
+    } catch (const std::exception &e) {
         std::fprintf(stderr, "feastbook-gen: %s\n", e.what());
         return 1;
     }

@@ -4,8 +4,8 @@
 //   feastbook-prose --keys                        every key in use, one a line
 //   feastbook-prose --folder DIR --output FILE    check DIR, write FILE only when all is well
 
-#include "tools/ProseFolder.h"
 #include "liturgy/ProseKeys.h"
+#include "tools/ProseFolder.h"
 
 #include <cstdio>
 #include <fstream>
@@ -23,7 +23,7 @@ int usage()
     return 2;
 }
 
-bool writeAtomically(const fs::path& path, const std::string& content)
+bool writeAtomically(const fs::path &path, const std::string &content)
 {
     const fs::path temporary = fs::path(path).concat(".tmp");
     {
@@ -39,12 +39,12 @@ bool writeAtomically(const fs::path& path, const std::string& content)
 
 } // namespace
 
-int main(int argc, char** argv)
+int main(int argc, char **argv)
 {
     using namespace liturgy;
     const std::set<std::string> used = proseKeysInUse(ProseFirstYear, ProseLastYear);
     if (argc == 2 && std::string_view(argv[1]) == "--keys") {
-        for (const std::string& key : used)
+        for (const std::string &key : used)
             std::cout << key << '\n';
         return 0;
     }
@@ -52,12 +52,11 @@ int main(int argc, char** argv)
         return usage();
 
     const auto folder = prose::ProseFolder::read(argv[2], used);
-    for (const std::string& problem : folder.problems)
+    for (const std::string &problem : folder.problems)
         std::cerr << "feastbook-prose: " << problem << '\n';
     if (!folder.problems.empty()) {
-        std::cerr << "feastbook-prose: " << folder.problems.size()
-                  << " problem(s) with the prose for the years " << ProseFirstYear << "-"
-                  << ProseLastYear << '\n';
+        std::cerr << "feastbook-prose: " << folder.problems.size() << " problem(s) with the prose for the years "
+                  << ProseFirstYear << "-" << ProseLastYear << '\n';
         return 1;
     }
     if (!writeAtomically(argv[4], prose::tableSource(folder.texts))) {

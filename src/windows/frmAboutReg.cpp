@@ -1,12 +1,12 @@
 #include "windows/frmAboutReg.h"
 
+#include "artwork/Emblem.h"
+#include "controls/DesignFont.h"
 #include "core/ErrorTrap.h"
 #include "core/Module1.h"
 #include "core/Twips.h"
-#include "artwork/Emblem.h"
-#include "windows/frmAutori.h"
 #include "windows/WindowPlacement.h"
-#include "controls/DesignFont.h"
+#include "windows/frmAutori.h"
 
 #include <QKeyEvent>
 #include <QLabel>

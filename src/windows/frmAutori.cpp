@@ -1,10 +1,10 @@
 #include "windows/frmAutori.h"
 
+#include "controls/DesignFont.h"
 #include "core/ErrorTrap.h"
 #include "core/Module1.h"
 #include "core/Twips.h"
 #include "windows/WindowPlacement.h"
-#include "controls/DesignFont.h"
 
 #include <QKeyEvent>
 #include <QLabel>

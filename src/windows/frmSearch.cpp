@@ -1,19 +1,19 @@
 #include "windows/frmSearch.h"
 
+#include "controls/DesignFont.h"
+#include "controls/HoverGroup.h"
+#include "controls/MuvButtons.h"
 #include "core/ErrorTrap.h"
 #include "core/Module1.h"
 #include "core/Platform.h"
 #include "core/Twips.h"
-#include "controls/HoverGroup.h"
-#include "controls/MuvButtons.h"
 #include "data/CalendarSchema.h"
 #include "data/DataError.h"
 #include "data/RowWalk.h"
 #include "data/VariantColumns.h"
 #include "windows/Form3.h"
-#include "windows/WordStartMatcher.h"
 #include "windows/WindowPlacement.h"
-#include "controls/DesignFont.h"
+#include "windows/WordStartMatcher.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -29,8 +29,9 @@ namespace {
 constexpr int ClientWidth = 8460;
 constexpr int ClientHeight = 3795;
 
-constexpr HoverGroup::ButtonDesign Buttons[] = {
-    {"Comment", 6660, 1200, 1650, 360, 1, 2}, {"Help", 6660, 1770, 1650, 360, 5, 6}, {"Close", 6660, 3270, 1650, 360, 7, 8}};
+constexpr HoverGroup::ButtonDesign Buttons[] = {{"Comment", 6660, 1200, 1650, 360, 1, 2},
+                                                {"Help", 6660, 1770, 1650, 360, 5, 6},
+                                                {"Close", 6660, 3270, 1650, 360, 7, 8}};
 
 // Arial and MS Sans Serif 9.75 points.
 constexpr int FontPixels = 13;

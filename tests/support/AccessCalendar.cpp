@@ -18,11 +18,17 @@ JetImage image(const std::vector<TestDay> &rows, JetImage::Version version)
 {
     using jet::ColumnType;
     using namespace CalendarSchema;
-    const QList<JetImage::ColumnSpec> columns{
-        {Id, ColumnType::Long},          {Date, ColumnType::DateTime},      {DateText, ColumnType::Text, 50},
-        {EventUniv, ColumnType::Text, 255}, {EventSua, ColumnType::Text, 255}, {TitleUniv, ColumnType::Text, 255},
-        {TitleSua, ColumnType::Text, 255},  {CommentaryUniv, ColumnType::Memo}, {CommentarySua, ColumnType::Memo},
-        {ColoursUniv, ColumnType::Text, 10}, {ColoursSua, ColumnType::Text, 10}};
+    const QList<JetImage::ColumnSpec> columns{{Id, ColumnType::Long},
+                                              {Date, ColumnType::DateTime},
+                                              {DateText, ColumnType::Text, 50},
+                                              {EventUniv, ColumnType::Text, 255},
+                                              {EventSua, ColumnType::Text, 255},
+                                              {TitleUniv, ColumnType::Text, 255},
+                                              {TitleSua, ColumnType::Text, 255},
+                                              {CommentaryUniv, ColumnType::Memo},
+                                              {CommentarySua, ColumnType::Memo},
+                                              {ColoursUniv, ColumnType::Text, 10},
+                                              {ColoursSua, ColumnType::Text, 10}};
     QList<JetImage::Row> table;
     qint64 id = 0;
     for (const TestDay &d : rows)

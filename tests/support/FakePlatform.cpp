@@ -10,7 +10,8 @@ QString settingsPath(const QString &app, const QString &section, const QString &
 }
 } // namespace
 
-QString FakePlatform::getSetting(const QString &app, const QString &section, const QString &key, const QString &fallback)
+QString FakePlatform::getSetting(const QString &app, const QString &section, const QString &key,
+                                 const QString &fallback)
 {
     return settings.value(settingsPath(app, section, key), fallback);
 }

@@ -38,8 +38,7 @@ public:
     void messageBox(const QString &text) override { messages << text; }
     QString getSetting(const QString &app, const QString &section, const QString &key,
                        const QString &fallback) override;
-    void saveSetting(const QString &app, const QString &section, const QString &key,
-                     const QString &value) override;
+    void saveSetting(const QString &app, const QString &section, const QString &key, const QString &value) override;
     void deleteSetting(const QString &app, const QString &section, const QString &key) override;
     QString dragFullWindows() override { return dragAnswer; }
     void launchHelp(HelpWindowStyle style) override;

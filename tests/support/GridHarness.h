@@ -1,8 +1,8 @@
 #pragma once
 
-#include "core/Module1.h"
 #include "controls/CimpData.h"
 #include "controls/VisualControl.h"
+#include "core/Module1.h"
 #include "data/CalendarSchema.h"
 #include "data/CalendarVariant.h"
 #include "support/FakePlatform.h"

@@ -12,35 +12,82 @@ constexpr quint32 LvalOwner = 0x4C41564C; // "LVAL"
 constexpr int InlineMapBytes3 = 128;
 constexpr int InlineMapBytes4 = 64;
 
-void put16(QByteArray &b, int at, quint16 v) { qToLittleEndian(v, b.data() + at); }
-void put32(QByteArray &b, int at, quint32 v) { qToLittleEndian(v, b.data() + at); }
-QByteArray le16(quint16 v) { QByteArray b(2, 0); put16(b, 0, v); return b; }
-QByteArray le32(quint32 v) { QByteArray b(4, 0); put32(b, 0, v); return b; }
-QByteArray le64(quint64 v) { QByteArray b(8, 0); qToLittleEndian(v, b.data()); return b; }
-quint16 get16(const QByteArray &b, int at) { return qFromLittleEndian<quint16>(b.constData() + at); }
+void put16(QByteArray &b, int at, quint16 v)
+{
+    qToLittleEndian(v, b.data() + at);
+}
+void put32(QByteArray &b, int at, quint32 v)
+{
+    qToLittleEndian(v, b.data() + at);
+}
+QByteArray le16(quint16 v)
+{
+    QByteArray b(2, 0);
+    put16(b, 0, v);
+    return b;
+}
+QByteArray le32(quint32 v)
+{
+    QByteArray b(4, 0);
+    put32(b, 0, v);
+    return b;
+}
+QByteArray le64(quint64 v)
+{
+    QByteArray b(8, 0);
+    qToLittleEndian(v, b.data());
+    return b;
+}
+quint16 get16(const QByteArray &b, int at)
+{
+    return qFromLittleEndian<quint16>(b.constData() + at);
+}
 
-bool isFixed(ColumnType t) { return t != ColumnType::Text && t != ColumnType::Memo && t != ColumnType::Ole; }
+bool isFixed(ColumnType t)
+{
+    return t != ColumnType::Text && t != ColumnType::Memo && t != ColumnType::Ole;
+}
 
 int fixedSize(ColumnType t)
 {
     switch (t) {
-    case ColumnType::Boolean: return 0;
-    case ColumnType::Byte: return 1;
-    case ColumnType::Integer: return 2;
-    case ColumnType::Long: case ColumnType::Single: return 4;
-    default: return 8;
+    case ColumnType::Boolean:
+        return 0;
+    case ColumnType::Byte:
+        return 1;
+    case ColumnType::Integer:
+        return 2;
+    case ColumnType::Long:
+    case ColumnType::Single:
+        return 4;
+    default:
+        return 8;
     }
 }
 
 QByteArray fixedValue(ColumnType t, const QVariant &v)
 {
     switch (t) {
-    case ColumnType::Byte: return QByteArray(1, char(v.toLongLong()));
-    case ColumnType::Integer: return le16(quint16(v.toLongLong()));
-    case ColumnType::Long: return le32(quint32(v.toLongLong()));
-    case ColumnType::Currency: return le64(quint64(v.toLongLong()));
-    case ColumnType::Single: { const float f = v.toFloat(); quint32 bits; memcpy(&bits, &f, 4); return le32(bits); }
-    default: { const double d = v.toDouble(); quint64 bits; memcpy(&bits, &d, 8); return le64(bits); }
+    case ColumnType::Byte:
+        return QByteArray(1, char(v.toLongLong()));
+    case ColumnType::Integer:
+        return le16(quint16(v.toLongLong()));
+    case ColumnType::Long:
+        return le32(quint32(v.toLongLong()));
+    case ColumnType::Currency:
+        return le64(quint64(v.toLongLong()));
+    case ColumnType::Single: {
+        const float f = v.toFloat();
+        quint32 bits;
+        memcpy(&bits, &f, 4);
+        return le32(bits);
+    }
+    default: {
+        const double d = v.toDouble();
+        quint64 bits;
+        memcpy(&bits, &d, 8);
+        return le64(bits);
+    }
     }
 }
 
@@ -170,7 +217,8 @@ QByteArray JetImage::encodeRow(const Table &table, const Row &row, Placement &pl
         }
         offsets.append(-1); // filled in below, once the fixed part's size is known
         if (present)
-            varData += c.type == ColumnType::Memo ? longValue(encodeText(v.toString()), placement) : encodeText(v.toString());
+            varData +=
+                c.type == ColumnType::Memo ? longValue(encodeText(v.toString()), placement) : encodeText(v.toString());
         offsets.last() = int(varData.size());
     }
     if (offsets.isEmpty())
@@ -254,12 +302,15 @@ QByteArray JetImage::definition(const Table &table, quint32 usageMap) const
         }
         e[jet3 ? 13 : 15] = char((fixed ? 0x01 : 0) | 0x02);
         put16(e, jet3 ? 14 : 21, quint16(fixed ? fixedOffset : 0));
-        const int length = c.type == ColumnType::Text ? c.length * (jet3 ? 1 : 2) : c.type == ColumnType::Memo ? 0 : qMax(1, fixedSize(c.type));
+        const int length = c.type == ColumnType::Text   ? c.length * (jet3 ? 1 : 2)
+                           : c.type == ColumnType::Memo ? 0
+                                                        : qMax(1, fixedSize(c.type));
         put16(e, jet3 ? 16 : 23, quint16(length));
         d += e;
         fixedOffset += fixed ? fixedSize(c.type) : 0;
         varIndex += fixed ? 0 : 1;
-        const QByteArray name = jet3 ? c.name.toLatin1() : QByteArray(reinterpret_cast<const char *>(c.name.utf16()), c.name.size() * 2);
+        const QByteArray name =
+            jet3 ? c.name.toLatin1() : QByteArray(reinterpret_cast<const char *>(c.name.utf16()), c.name.size() * 2);
         names += (jet3 ? QByteArray(1, char(name.size())) : le16(quint16(name.size()))) + name;
     }
     d += names + QByteArray("\xFF\xFF", 2);

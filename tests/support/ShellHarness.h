@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/Module1.h"
 #include "app/frmShell.h"
+#include "core/Module1.h"
 #include "support/FakePlatform.h"
 #include "support/TestDatabase.h"
 

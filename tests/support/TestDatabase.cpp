@@ -54,13 +54,15 @@ void write(const QString &path, const std::vector<TestDay> &rows, const QString 
     const QString create = QStringLiteral("CREATE TABLE %1 (%2)").arg(table, columns.join(QStringLiteral(", ")));
     sqlite3_exec(db, create.toUtf8().constData(), nullptr, nullptr, nullptr);
     sqlite3_stmt *insert = nullptr;
-    sqlite3_prepare_v2(db, QStringLiteral("INSERT INTO %1 VALUES (?,?,?,?,?,?,?,?,?,?,?)").arg(table).toUtf8().constData(),
+    sqlite3_prepare_v2(db,
+                       QStringLiteral("INSERT INTO %1 VALUES (?,?,?,?,?,?,?,?,?,?,?)").arg(table).toUtf8().constData(),
                        -1, &insert, nullptr);
     int id = 0;
     for (const TestDay &day : rows) {
         sqlite3_bind_int(insert, 1, ++id);
-        const QStringList values = {day.Data, day.DataUniv, day.evenimentUniv, day.evenimentSUA, day.ToolTipUniv,
-                                    day.ToolTipSUA, day.ComentariuUniv, day.ComentariuSUA, day.culoriUniv, day.CuloriSUA};
+        const QStringList values = {day.Data,        day.DataUniv,   day.evenimentUniv,  day.evenimentSUA,
+                                    day.ToolTipUniv, day.ToolTipSUA, day.ComentariuUniv, day.ComentariuSUA,
+                                    day.culoriUniv,  day.CuloriSUA};
         for (int i = 0; i < values.size(); ++i) {
             const QByteArray utf8 = values.at(i).toUtf8();
             sqlite3_bind_text(insert, i + 2, utf8.constData(), int(utf8.size()), SQLITE_TRANSIENT);

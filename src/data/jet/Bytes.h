@@ -17,8 +17,7 @@ public:
     Bytes() = default;
     Bytes(const std::uint8_t *data, std::size_t size, std::uint32_t page = NoPage, std::size_t origin = 0)
         : m_data(data), m_size(size), m_page(page), m_origin(origin)
-    {
-    }
+    {}
 
     std::size_t size() const { return m_size; }
     bool empty() const { return m_size == 0; }
@@ -44,12 +43,9 @@ public:
     {
         need(at, 4);
         return std::uint32_t(m_data[at]) | (std::uint32_t(m_data[at + 1]) << 8) | (std::uint32_t(m_data[at + 2]) << 16)
-            | (std::uint32_t(m_data[at + 3]) << 24);
+               | (std::uint32_t(m_data[at + 3]) << 24);
     }
-    std::uint64_t u64(std::uint64_t at) const
-    {
-        return std::uint64_t(u32(at)) | (std::uint64_t(u32(at + 4)) << 32);
-    }
+    std::uint64_t u64(std::uint64_t at) const { return std::uint64_t(u32(at)) | (std::uint64_t(u32(at + 4)) << 32); }
     float f32(std::uint64_t at) const;
     double f64(std::uint64_t at) const;
 

@@ -20,8 +20,7 @@ std::size_t catalogColumn(const JetTable &catalog, const char *name)
     return std::size_t(index);
 }
 
-template<typename T>
-T valueOr(const Value &value, T fallback)
+template <typename T> T valueOr(const Value &value, T fallback)
 {
     const T *v = std::get_if<T>(&value);
     return v ? *v : fallback;

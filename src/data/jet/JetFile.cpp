@@ -61,7 +61,7 @@ JetFile::JetFile(std::vector<std::uint8_t> bytes) : m_bytes(std::move(bytes))
         break;
     default:
         throw UnsupportedFile("it is an Access 2007 or later database (.accdb), which is not read; "
-                       "save it in the Access 2000 or Access 97 format");
+                              "save it in the Access 2000 or Access 97 format");
     }
     if (m_bytes.size() < 3 * pageSize())
         throw JetError("the file is too short to hold its catalog (" + std::to_string(m_bytes.size()) + " bytes)");
@@ -99,8 +99,8 @@ void JetFile::unmaskHeader()
 Bytes JetFile::page(std::uint32_t number) const
 {
     if (number >= m_pageCount)
-        throw JetError("page " + std::to_string(number) + " lies past the end of the file (" + std::to_string(m_pageCount)
-                       + " pages)");
+        throw JetError("page " + std::to_string(number) + " lies past the end of the file ("
+                       + std::to_string(m_pageCount) + " pages)");
     return Bytes(m_bytes.data() + std::size_t(number) * pageSize(), pageSize(), number);
 }
 

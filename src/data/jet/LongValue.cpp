@@ -30,8 +30,8 @@ std::vector<std::uint8_t> readChain(const JetFile &file, std::uint32_t pointer, 
     std::unordered_set<std::uint32_t> visited;
     while (value.size() < length) {
         if (pointer == 0)
-            throw JetError("a memo value ends after " + std::to_string(value.size()) + " of its " + std::to_string(length)
-                           + " bytes");
+            throw JetError("a memo value ends after " + std::to_string(value.size()) + " of its "
+                           + std::to_string(length) + " bytes");
         if (!visited.insert(pointer).second)
             throw JetError("the pages of a memo value loop back to page " + std::to_string(pointer >> 8));
         const Bytes chunk = DataPage::rowAt(file, pointer);

@@ -27,7 +27,8 @@ RowLayout::RowLayout(Bytes row, std::uint16_t tableVarColumns, const JetFormat &
     for (std::size_t i = 0; i < m_varOffsets.size(); ++i) {
         const std::uint32_t low = i == 0 ? m_countSize : m_varOffsets[i - 1];
         if (m_varOffsets[i] < low || m_varOffsets[i] > m_dataEnd)
-            throw JetError("page " + std::to_string(row.page()) + ": the variable-length column offsets of a row are out of order");
+            throw JetError("page " + std::to_string(row.page())
+                           + ": the variable-length column offsets of a row are out of order");
     }
 }
 

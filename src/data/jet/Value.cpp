@@ -29,8 +29,7 @@ void civilFromDays(std::int64_t z, CivilTime &t)
     t.year = int(yoe + era * 400 + (t.month <= 2 ? 1 : 0));
 }
 
-template<typename Number>
-std::string shortest(Number value)
+template <typename Number> std::string shortest(Number value)
 {
     char buffer[64];
     const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);

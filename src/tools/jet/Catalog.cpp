@@ -5,7 +5,10 @@ namespace gen::jet {
 namespace {
 
 // Ids and flags are 32-bit patterns; the Long column holds them as signed numbers.
-constexpr std::int32_t id(std::uint32_t bits) { return static_cast<std::int32_t>(bits); }
+constexpr std::int32_t id(std::uint32_t bits)
+{
+    return static_cast<std::int32_t>(bits);
+}
 
 constexpr std::uint32_t TopContainer = 0x0F000000;
 constexpr std::uint32_t TablesContainer = 0x0F000001;
@@ -19,16 +22,27 @@ constexpr std::int16_t TypeContainer = 3;
 std::vector<Column> catalogColumns()
 {
     using T = ColumnType;
-    return {{"Id", T::Long},          {"ParentId", T::Long},      {"Name", T::Text},
-            {"Type", T::Integer},     {"DateCreate", T::DateTime}, {"DateUpdate", T::DateTime},
-            {"Owner", T::Binary},     {"Flags", T::Long},         {"Database", T::Memo},
-            {"Connect", T::Memo},     {"ForeignName", T::Text},   {"RmtInfoShort", T::Binary},
-            {"RmtInfoLong", T::Ole},  {"Lv", T::Ole},             {"LvProp", T::Ole},
-            {"LvModule", T::Ole},     {"LvExtra", T::Ole}};
+    return {{"Id", T::Long},
+            {"ParentId", T::Long},
+            {"Name", T::Text},
+            {"Type", T::Integer},
+            {"DateCreate", T::DateTime},
+            {"DateUpdate", T::DateTime},
+            {"Owner", T::Binary},
+            {"Flags", T::Long},
+            {"Database", T::Memo},
+            {"Connect", T::Memo},
+            {"ForeignName", T::Text},
+            {"RmtInfoShort", T::Binary},
+            {"RmtInfoLong", T::Ole},
+            {"Lv", T::Ole},
+            {"LvProp", T::Ole},
+            {"LvModule", T::Ole},
+            {"LvExtra", T::Ole}};
 }
 
-std::vector<Value> object(std::uint32_t objectId, std::uint32_t parent, const std::string& name,
-                          std::int16_t type, std::uint32_t flags, double created)
+std::vector<Value> object(std::uint32_t objectId, std::uint32_t parent, const std::string &name, std::int16_t type,
+                          std::uint32_t flags, double created)
 {
     std::vector<Value> row(catalogColumns().size());
     row[0] = id(objectId);
@@ -43,11 +57,11 @@ std::vector<Value> object(std::uint32_t objectId, std::uint32_t parent, const st
 
 } // namespace
 
-Table catalogTable(const std::vector<CatalogEntry>& userTables, double created)
+Table catalogTable(const std::vector<CatalogEntry> &userTables, double created)
 {
     Table t{"MSysObjects", catalogColumns(), {}, true};
-    const auto add = [&](std::uint32_t objectId, std::uint32_t parent, const std::string& name,
-                         std::int16_t type, std::uint32_t flags) {
+    const auto add = [&](std::uint32_t objectId, std::uint32_t parent, const std::string &name, std::int16_t type,
+                         std::uint32_t flags) {
         t.rows.push_back(object(objectId, parent, name, type, flags, created));
     };
     add(TablesContainer, TopContainer, "Tables", TypeContainer, SystemFlag);
@@ -56,9 +70,9 @@ Table catalogTable(const std::vector<CatalogEntry>& userTables, double created)
     add(0x10000000, DatabasesContainer, "MSysDb", TypeDatabase, SystemFlag);
     add(CatalogDefinitionPage, TablesContainer, "MSysObjects", TypeTable, SystemFlag);
     std::uint32_t otherContainer = 0x80000000;
-    for (const char* name : {"Forms", "Reports", "Scripts", "Modules"})
+    for (const char *name : {"Forms", "Reports", "Scripts", "Modules"})
         add(otherContainer++, TopContainer, name, TypeContainer, 0);
-    for (const CatalogEntry& e : userTables)
+    for (const CatalogEntry &e : userTables)
         add(e.definitionPage, TablesContainer, e.name, TypeTable, 0);
     return t;
 }

@@ -8,7 +8,8 @@
 
 namespace gen::jet {
 
-struct CatalogEntry {
+struct CatalogEntry
+{
     std::string name;
     std::uint32_t definitionPage;
 };
@@ -17,7 +18,7 @@ struct CatalogEntry {
 // containers Access expects (Tables, Databases, Relationships, Forms, Reports, Scripts,
 // Modules), the database object MSysDb, the catalog itself, and one row per user table whose Id
 // is the page of its definition. created: days since 1899-12-30.
-Table catalogTable(const std::vector<CatalogEntry>& userTables, double created);
+Table catalogTable(const std::vector<CatalogEntry> &userTables, double created);
 
 inline constexpr std::uint32_t CatalogDefinitionPage = 2;
 

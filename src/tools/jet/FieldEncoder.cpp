@@ -7,24 +7,23 @@
 
 namespace gen::jet {
 
-FieldEncoder::FieldEncoder(PageFile& file, const Table& table)
-    : m_version(file.format().version), m_table(table)
+FieldEncoder::FieldEncoder(PageFile &file, const Table &table) : m_version(file.format().version), m_table(table)
 {
-    for (const Column& c : table.columns)
+    for (const Column &c : table.columns)
         m_stores.push_back(isLongValue(c.type) ? std::make_unique<LongValueStore>(file) : nullptr);
 }
 
-Field FieldEncoder::encode(std::size_t row, std::size_t column, const Value& value)
+Field FieldEncoder::encode(std::size_t row, std::size_t column, const Value &value)
 {
     if (std::holds_alternative<std::monostate>(value))
         return std::nullopt;
-    const Column& c = m_table.columns.at(column);
+    const Column &c = m_table.columns.at(column);
     switch (c.type) {
     case ColumnType::Integer:
     case ColumnType::Long:
         return wholeNumber(row, c, value);
     case ColumnType::DateTime: {
-        const auto* days = std::get_if<double>(&value);
+        const auto *days = std::get_if<double>(&value);
         if (!days)
             throw std::invalid_argument(where(row, c) + ": value of the wrong kind");
         Bytes out(8);
@@ -42,15 +41,15 @@ Field FieldEncoder::encode(std::size_t row, std::size_t column, const Value& val
 
 PageSets FieldEncoder::longValuePages(std::size_t column) const
 {
-    const std::vector<std::uint32_t>& pages = m_stores.at(column)->pages();
+    const std::vector<std::uint32_t> &pages = m_stores.at(column)->pages();
     if (pages.empty())
         return {};
     return {pages, {pages.back()}};
 }
 
-Bytes FieldEncoder::wholeNumber(std::size_t row, const Column& c, const Value& value) const
+Bytes FieldEncoder::wholeNumber(std::size_t row, const Column &c, const Value &value) const
 {
-    const auto* n = std::get_if<std::int32_t>(&value);
+    const auto *n = std::get_if<std::int32_t>(&value);
     if (!n)
         throw std::invalid_argument(where(row, c) + ": value of the wrong kind");
     Bytes out;
@@ -64,35 +63,35 @@ Bytes FieldEncoder::wholeNumber(std::size_t row, const Column& c, const Value& v
     return out;
 }
 
-Bytes FieldEncoder::text(std::size_t row, const Column& c, const Value& value) const
+Bytes FieldEncoder::text(std::size_t row, const Column &c, const Value &value) const
 {
-    const std::string& s = textOf(row, c, value);
+    const std::string &s = textOf(row, c, value);
     if (textLength(m_version, s) > 255)
         throw std::length_error(where(row, c) + ": more than 255 characters for a Text column");
     return encodeText(m_version, s, !m_table.system);
 }
 
-Bytes FieldEncoder::memo(std::size_t row, std::size_t column, const Value& value)
+Bytes FieldEncoder::memo(std::size_t row, std::size_t column, const Value &value)
 {
-    const Column& c = m_table.columns[column];
-    const std::string& s = textOf(row, c, value);
+    const Column &c = m_table.columns[column];
+    const std::string &s = textOf(row, c, value);
     const bool compress = !m_table.system && textLength(m_version, s) <= MaxCompressedMemoLength;
     try {
         return m_stores[column]->store(encodeText(m_version, s, compress));
-    } catch (const std::length_error& e) {
+    } catch (const std::length_error &e) {
         throw std::length_error(where(row, c) + ": " + e.what());
     }
 }
 
-const std::string& FieldEncoder::textOf(std::size_t row, const Column& c, const Value& value) const
+const std::string &FieldEncoder::textOf(std::size_t row, const Column &c, const Value &value) const
 {
-    const auto* s = std::get_if<std::string>(&value);
+    const auto *s = std::get_if<std::string>(&value);
     if (!s)
         throw std::invalid_argument(where(row, c) + ": value of the wrong kind");
     return *s;
 }
 
-std::string FieldEncoder::where(std::size_t row, const Column& c) const
+std::string FieldEncoder::where(std::size_t row, const Column &c) const
 {
     return "table " + m_table.name + ", row " + std::to_string(row + 1) + ", column " + c.name;
 }

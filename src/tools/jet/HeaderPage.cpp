@@ -18,7 +18,7 @@ constexpr std::size_t Jet4CreatedAt = 0x72;
 constexpr std::size_t Jet4PasswordSize = 40;
 
 // Jet 4 stores even an empty password XORed with the creation day, repeated.
-void writeEmptyJet4Password(std::uint8_t* at, double created)
+void writeEmptyJet4Password(std::uint8_t *at, double created)
 {
     std::array<std::uint8_t, 4> day{};
     put32(day.data(), static_cast<std::uint32_t>(static_cast<std::int32_t>(std::floor(created))));
@@ -28,7 +28,7 @@ void writeEmptyJet4Password(std::uint8_t* at, double created)
 
 } // namespace
 
-void rc4(const Bytes& key, std::uint8_t* data, std::size_t size)
+void rc4(const Bytes &key, std::uint8_t *data, std::size_t size)
 {
     std::array<std::uint8_t, 256> s{};
     for (std::size_t i = 0; i < s.size(); ++i)
@@ -48,12 +48,12 @@ void rc4(const Bytes& key, std::uint8_t* data, std::size_t size)
     }
 }
 
-Bytes headerPage(const JetFormat& format, double created)
+Bytes headerPage(const JetFormat &format, double created)
 {
     Bytes page(format.pageSize, 0);
     page[1] = 0x01;
     const char signature[] = "Standard Jet DB";
-    std::copy(std::begin(signature), std::end(signature), page.begin() + 4);  // with its NUL
+    std::copy(std::begin(signature), std::end(signature), page.begin() + 4); // with its NUL
     page[VersionAt] = format.versionByte;
     put16(&page[CodePageAt], CodePage1252);
     if (format.isJet3()) {

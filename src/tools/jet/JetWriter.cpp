@@ -14,8 +14,9 @@ namespace gen::jet {
 
 namespace {
 
-struct TablePlan {
-    const Table* table = nullptr;
+struct TablePlan
+{
+    const Table *table = nullptr;
     std::uint32_t definitionPage = 0;
     TableLayout layout;
     MapPair dataMaps;
@@ -24,8 +25,7 @@ struct TablePlan {
 };
 
 // The catalog first, then the tables; the catalog names the tables' definition pages.
-std::vector<TablePlan> planTables(PageFile& file, const std::vector<Table>& tables, Table& catalog,
-                                  double created)
+std::vector<TablePlan> planTables(PageFile &file, const std::vector<Table> &tables, Table &catalog, double created)
 {
     std::vector<TablePlan> plans(tables.size() + 1);
     plans[0].definitionPage = file.allocate();
@@ -39,30 +39,30 @@ std::vector<TablePlan> planTables(PageFile& file, const std::vector<Table>& tabl
     }
     catalog = catalogTable(entries, created);
     plans[0].table = &catalog;
-    for (TablePlan& p : plans)
+    for (TablePlan &p : plans)
         p.layout = layoutOf(p.table->columns, file.format());
     return plans;
 }
 
 // The map of free pages sits on a page of its own, whose owner field reads 1.
-std::uint32_t reserveFreePageMap(PageFile& file)
+std::uint32_t reserveFreePageMap(PageFile &file)
 {
     const std::uint32_t page = file.allocateRowPage(1);
     return pageRow(page, file.addRow(page, Bytes(file.format().usageMapRowSize, 0)));
 }
 
-void reserveUsageMaps(std::vector<TablePlan>& plans, UsageMapRows& maps)
+void reserveUsageMaps(std::vector<TablePlan> &plans, UsageMapRows &maps)
 {
-    for (TablePlan& p : plans) {
+    for (TablePlan &p : plans) {
         p.dataMaps = maps.reservePair();
-        for (const Column& c : p.table->columns)
+        for (const Column &c : p.table->columns)
             if (isLongValue(c.type))
                 p.longValueMaps.push_back(maps.reservePair());
     }
 }
 
 // The definition and the usage maps, once the table's rows are written.
-void finishTable(PageFile& file, UsageMapRows& maps, const TablePlan& p)
+void finishTable(PageFile &file, UsageMapRows &maps, const TablePlan &p)
 {
     const auto rowCount = static_cast<std::uint32_t>(p.table->rows.size());
     file.page(p.definitionPage) =
@@ -74,26 +74,26 @@ void finishTable(PageFile& file, UsageMapRows& maps, const TablePlan& p)
 
 } // namespace
 
-Bytes writeJetDatabase(JetVersion version, const std::vector<Table>& tables, double created)
+Bytes writeJetDatabase(JetVersion version, const std::vector<Table> &tables, double created)
 {
-    const JetFormat& format = formatOf(version);
+    const JetFormat &format = formatOf(version);
     PageFile file(format);
-    file.allocate();  // the header, written last
+    file.allocate(); // the header, written last
     const std::uint32_t freeMap = reserveFreePageMap(file);
     Table catalog;
     std::vector<TablePlan> plans = planTables(file, tables, catalog, created);
     UsageMapRows maps(file);
     reserveUsageMaps(plans, maps);
-    for (TablePlan& p : plans)
+    for (TablePlan &p : plans)
         p.rows = writeTableRows(file, *p.table, p.layout, p.definitionPage);
-    for (const TablePlan& p : plans)
+    for (const TablePlan &p : plans)
         finishTable(file, maps, p);
     maps.put(freeMap, freePageMap(file));
     file.page(0) = headerPage(format, created);
 
     Bytes out;
     out.reserve(file.pageCount() * format.pageSize);
-    for (const Bytes& page : file.pages())
+    for (const Bytes &page : file.pages())
         appendBytes(out, page);
     return out;
 }

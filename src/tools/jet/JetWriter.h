@@ -16,6 +16,6 @@ namespace gen::jet {
 //               column by column and its data pages, then the bitmap pages of wide usage maps.
 // created (days since 1899-12-30) goes into the header and the catalog. Throws when a value
 // does not fit its column or the file would exceed what Access can address.
-Bytes writeJetDatabase(JetVersion version, const std::vector<Table>& tables, double created);
+Bytes writeJetDatabase(JetVersion version, const std::vector<Table> &tables, double created);
 
 } // namespace gen::jet

@@ -14,11 +14,11 @@ constexpr std::size_t NextAddressSize = 4;
 
 } // namespace
 
-Bytes LongValueStore::store(const Bytes& value)
+Bytes LongValueStore::store(const Bytes &value)
 {
     if (value.size() > MaxLength)
-        throw std::length_error("a long value of " + std::to_string(value.size()) +
-                                " bytes is longer than Access files hold");
+        throw std::length_error("a long value of " + std::to_string(value.size())
+                                + " bytes is longer than Access files hold");
     const auto length = static_cast<std::uint32_t>(value.size());
     Bytes field;
     if (value.size() <= InlineLimit) {
@@ -38,14 +38,14 @@ Bytes LongValueStore::store(const Bytes& value)
     return field;
 }
 
-std::uint32_t LongValueStore::storeOnOnePage(const Bytes& value)
+std::uint32_t LongValueStore::storeOnOnePage(const Bytes &value)
 {
     if (!m_current || !m_file.fits(*m_current, value.size()))
         m_current = newPage();
     return pageRow(*m_current, m_file.addRow(*m_current, value));
 }
 
-std::uint32_t LongValueStore::storeChained(const Bytes& value)
+std::uint32_t LongValueStore::storeChained(const Bytes &value)
 {
     const std::size_t chunk = m_file.maxRowSize() - NextAddressSize;
     const std::size_t count = (value.size() + chunk - 1) / chunk;

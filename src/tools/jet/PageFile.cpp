@@ -6,7 +6,7 @@ namespace gen::jet {
 
 namespace {
 
-std::uint32_t get16(const Bytes& page, std::size_t at)
+std::uint32_t get16(const Bytes &page, std::size_t at)
 {
     return page[at] | page[at + 1] << 8;
 }
@@ -22,7 +22,7 @@ std::uint32_t PageFile::allocate()
 std::uint32_t PageFile::allocateRowPage(std::uint32_t owner)
 {
     const std::uint32_t number = allocate();
-    Bytes& p = page(number);
+    Bytes &p = page(number);
     p[0] = PageData;
     p[1] = 0x01;
     put16(&p[2], static_cast<std::uint32_t>(m_format.pageSize - m_format.dataPageHeaderSize()));
@@ -57,11 +57,11 @@ std::size_t PageFile::rowStart(std::uint32_t number, std::size_t row) const
     return get16(page(number), m_format.rowCountOffset + 2 + 2 * row);
 }
 
-std::size_t PageFile::addRow(std::uint32_t number, const Bytes& row)
+std::size_t PageFile::addRow(std::uint32_t number, const Bytes &row)
 {
     if (!fits(number, row.size()))
         throw std::logic_error("row does not fit its page");
-    Bytes& p = page(number);
+    Bytes &p = page(number);
     const std::size_t count = rowCount(number);
     const std::size_t end = count == 0 ? m_format.pageSize : rowStart(number, count - 1);
     const std::size_t start = end - row.size();

@@ -6,7 +6,7 @@ namespace gen::jet {
 
 namespace {
 
-void appendCount(Bytes& row, const JetFormat& format, std::size_t n)
+void appendCount(Bytes &row, const JetFormat &format, std::size_t n)
 {
     if (format.columnCountSize == 1)
         row.push_back(static_cast<std::uint8_t>(n));
@@ -14,7 +14,7 @@ void appendCount(Bytes& row, const JetFormat& format, std::size_t n)
         append16(row, static_cast<std::uint32_t>(n));
 }
 
-Bytes nullMask(const std::vector<Field>& fields)
+Bytes nullMask(const std::vector<Field> &fields)
 {
     Bytes mask((fields.size() + 7) / 8, 0);
     for (std::size_t i = 0; i < fields.size(); ++i)
@@ -25,9 +25,9 @@ Bytes nullMask(const std::vector<Field>& fields)
 
 // The jump table, as stored: placeholders first, then the entry of the highest boundary down
 // to that of the first, which sits next to the variable column count.
-Bytes jumpTable(const std::vector<std::size_t>& offsets, std::size_t slots)
+Bytes jumpTable(const std::vector<std::size_t> &offsets, std::size_t slots)
 {
-    const std::size_t crossings = offsets.back() / 256;  // the end of the data is the last offset
+    const std::size_t crossings = offsets.back() / 256; // the end of the data is the last offset
     if (slots < crossings || slots - crossings > 1)
         throw std::logic_error("row trailer too long for a Jet 3 jump table");
     Bytes table(slots - crossings, 0xFF);
@@ -40,7 +40,7 @@ Bytes jumpTable(const std::vector<std::size_t>& offsets, std::size_t slots)
     return table;
 }
 
-void appendJet3Trailer(Bytes& row, const std::vector<std::size_t>& offsets, const Bytes& mask)
+void appendJet3Trailer(Bytes &row, const std::vector<std::size_t> &offsets, const Bytes &mask)
 {
     const std::size_t varCount = offsets.size() - 1;
     const std::size_t withoutJumps = row.size() + offsets.size() + 1 + mask.size();
@@ -54,7 +54,7 @@ void appendJet3Trailer(Bytes& row, const std::vector<std::size_t>& offsets, cons
     row.push_back(static_cast<std::uint8_t>(varCount));
 }
 
-void appendJet4Trailer(Bytes& row, const std::vector<std::size_t>& offsets)
+void appendJet4Trailer(Bytes &row, const std::vector<std::size_t> &offsets)
 {
     for (auto it = offsets.rbegin(); it != offsets.rend(); ++it)
         append16(row, static_cast<std::uint32_t>(*it));
@@ -63,7 +63,7 @@ void appendJet4Trailer(Bytes& row, const std::vector<std::size_t>& offsets)
 
 } // namespace
 
-Bytes encodeRow(const JetFormat& format, const TableLayout& layout, const std::vector<Field>& fields)
+Bytes encodeRow(const JetFormat &format, const TableLayout &layout, const std::vector<Field> &fields)
 {
     if (fields.size() != layout.columns.size())
         throw std::logic_error("row has the wrong number of fields");
@@ -72,14 +72,14 @@ Bytes encodeRow(const JetFormat& format, const TableLayout& layout, const std::v
     const std::size_t fixedStart = row.size();
     row.resize(fixedStart + layout.fixedAreaSize, 0);
     for (std::size_t i = 0; i < fields.size(); ++i) {
-        const ColumnLayout& c = layout.columns[i];
+        const ColumnLayout &c = layout.columns[i];
         if (c.fixed && fields[i])
             std::copy(fields[i]->begin(), fields[i]->end(),
                       row.begin() + static_cast<std::ptrdiff_t>(fixedStart + c.fixedOffset));
     }
     const Bytes mask = nullMask(fields);
     if (layout.varCount > 0) {
-        std::vector<std::size_t> offsets;  // variable columns in index order, then the end
+        std::vector<std::size_t> offsets; // variable columns in index order, then the end
         for (std::size_t i = 0; i < fields.size(); ++i) {
             if (layout.columns[i].fixed)
                 continue;

@@ -20,6 +20,6 @@ using Field = std::optional<Bytes>;
 // every 256-byte boundary the offsets pass, the index of the first column at or past it. Its
 // length follows from the row's length (one entry for every 256 bytes after the first), so a
 // row whose offsets stay below the last boundary carries a placeholder 0xFF.
-Bytes encodeRow(const JetFormat& format, const TableLayout& layout, const std::vector<Field>& fields);
+Bytes encodeRow(const JetFormat &format, const TableLayout &layout, const std::vector<Field> &fields);
 
 } // namespace gen::jet

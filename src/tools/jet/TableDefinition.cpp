@@ -13,13 +13,13 @@ constexpr std::uint32_t Jet4TableMagic = 1625;
 
 constexpr std::uint8_t FlagFixed = 0x01;
 constexpr std::uint8_t FlagCanBeNull = 0x02;
-constexpr std::uint8_t FlagUpdatable = 0x10;  // set on the catalog's own columns
+constexpr std::uint8_t FlagUpdatable = 0x10; // set on the catalog's own columns
 constexpr std::uint8_t CompressedUnicode = 0x01;
 
 constexpr std::uint8_t UserTable = 0x4E;
 constexpr std::uint8_t SystemTable = 0x53;
 
-std::uint8_t columnFlags(const ColumnLayout& c, bool system)
+std::uint8_t columnFlags(const ColumnLayout &c, bool system)
 {
     std::uint8_t flags = FlagCanBeNull;
     if (c.fixed)
@@ -29,8 +29,7 @@ std::uint8_t columnFlags(const ColumnLayout& c, bool system)
     return flags;
 }
 
-Bytes columnEntry(const JetFormat& format, const Column& column, const ColumnLayout& c,
-                  std::size_t number, bool system)
+Bytes columnEntry(const JetFormat &format, const Column &column, const ColumnLayout &c, std::size_t number, bool system)
 {
     Bytes e;
     e.push_back(static_cast<std::uint8_t>(column.type));
@@ -57,7 +56,7 @@ Bytes columnEntry(const JetFormat& format, const Column& column, const ColumnLay
     return e;
 }
 
-void appendName(Bytes& out, const JetFormat& format, const std::string& name)
+void appendName(Bytes &out, const JetFormat &format, const std::string &name)
 {
     const Bytes encoded = encodeText(format.version, name, false);
     if (format.isJet3())
@@ -68,49 +67,49 @@ void appendName(Bytes& out, const JetFormat& format, const std::string& name)
 }
 
 // Everything from the row count on, up to the first column entry.
-void appendCounts(Bytes& page, const JetFormat& format, const TableDefinitionInput& in)
+void appendCounts(Bytes &page, const JetFormat &format, const TableDefinitionInput &in)
 {
     const auto columns = static_cast<std::uint32_t>(in.table.columns.size());
     if (!format.isJet3())
         append32(page, Jet4TableMagic);
     append32(page, in.rowCount);
-    append32(page, 0);  // next autonumber: the tables have none
+    append32(page, 0); // next autonumber: the tables have none
     if (!format.isJet3()) {
         page.push_back(0x01);
         page.resize(page.size() + 15, 0);
     }
     page.push_back(in.table.system ? SystemTable : UserTable);
-    append16(page, columns);  // columns a row may hold, deleted ones included
+    append16(page, columns); // columns a row may hold, deleted ones included
     append16(page, static_cast<std::uint32_t>(in.layout.varCount));
     append16(page, columns);
-    append32(page, 0);  // logical indexes
-    append32(page, 0);  // index entries
+    append32(page, 0); // logical indexes
+    append32(page, 0); // index entries
     append32(page, in.dataMaps.used);
     append32(page, in.dataMaps.free);
 }
 
 } // namespace
 
-Bytes tableDefinitionPage(const JetFormat& format, const TableDefinitionInput& in)
+Bytes tableDefinitionPage(const JetFormat &format, const TableDefinitionInput &in)
 {
     Bytes page{PageTableDefinition, 0x01, 0, 0};
-    append32(page, 0);  // next definition page
-    append32(page, 0);  // length, set below
+    append32(page, 0); // next definition page
+    append32(page, 0); // length, set below
     appendCounts(page, format, in);
     if (page.size() != format.tdefColumnsOffset)
         throw std::logic_error("table definition header has the wrong size");
 
-    const auto& columns = in.table.columns;
+    const auto &columns = in.table.columns;
     for (std::size_t i = 0; i < columns.size(); ++i)
         appendBytes(page, columnEntry(format, columns[i], in.layout.columns[i], i, in.table.system));
-    for (const Column& c : columns)
+    for (const Column &c : columns)
         appendName(page, format, c.name);
 
     std::size_t longColumn = 0;
     for (std::size_t i = 0; i < columns.size(); ++i) {
         if (!isLongValue(columns[i].type))
             continue;
-        const MapPair& maps = in.longValueMaps.at(longColumn++);
+        const MapPair &maps = in.longValueMaps.at(longColumn++);
         append16(page, static_cast<std::uint32_t>(i));
         append32(page, maps.used);
         append32(page, maps.free);

@@ -4,19 +4,19 @@ namespace gen::jet {
 
 namespace {
 
-std::size_t declaredSize(ColumnType type, const JetFormat& format)
+std::size_t declaredSize(ColumnType type, const JetFormat &format)
 {
     if (type == ColumnType::Text || type == ColumnType::Binary)
         return format.textColumnSize;
-    return fixedLength(type);  // long values declare 0
+    return fixedLength(type); // long values declare 0
 }
 
 } // namespace
 
-TableLayout layoutOf(const std::vector<Column>& columns, const JetFormat& format)
+TableLayout layoutOf(const std::vector<Column> &columns, const JetFormat &format)
 {
     TableLayout layout;
-    for (const Column& c : columns) {
+    for (const Column &c : columns) {
         ColumnLayout l;
         l.fixed = isFixedLength(c.type);
         l.declaredSize = declaredSize(c.type, format);

@@ -8,15 +8,14 @@
 
 namespace gen::jet {
 
-WrittenRows writeTableRows(PageFile& file, const Table& table, const TableLayout& layout,
-                           std::uint32_t definitionPage)
+WrittenRows writeTableRows(PageFile &file, const Table &table, const TableLayout &layout, std::uint32_t definitionPage)
 {
-    const JetFormat& format = file.format();
+    const JetFormat &format = file.format();
     FieldEncoder encoder(file, table);
     WrittenRows written;
-    std::vector<std::uint32_t>& pages = written.data.used;
+    std::vector<std::uint32_t> &pages = written.data.used;
     for (std::size_t r = 0; r < table.rows.size(); ++r) {
-        const std::vector<Value>& values = table.rows[r];
+        const std::vector<Value> &values = table.rows[r];
         const std::string where = "table " + table.name + ", row " + std::to_string(r + 1);
         if (values.size() != table.columns.size())
             throw std::invalid_argument(where + ": wrong number of values");
@@ -25,8 +24,8 @@ WrittenRows writeTableRows(PageFile& file, const Table& table, const TableLayout
             fields.push_back(encoder.encode(r, c, values[c]));
         const Bytes row = encodeRow(format, layout, fields);
         if (row.size() > format.maxRecordSize)
-            throw std::length_error(where + " takes " + std::to_string(row.size()) + " bytes; an Access row " +
-                                    "holds at most " + std::to_string(format.maxRecordSize));
+            throw std::length_error(where + " takes " + std::to_string(row.size()) + " bytes; an Access row "
+                                    + "holds at most " + std::to_string(format.maxRecordSize));
         if (pages.empty() || !file.fits(pages.back(), row.size()))
             pages.push_back(file.allocateRowPage(definitionPage));
         file.addRow(pages.back(), row);

@@ -7,12 +7,12 @@ namespace gen::jet {
 
 namespace {
 
-void setBit(std::uint8_t* bitmap, std::uint64_t bit)
+void setBit(std::uint8_t *bitmap, std::uint64_t bit)
 {
     bitmap[bit / 8] |= static_cast<std::uint8_t>(1u << (bit % 8));
 }
 
-Bytes inlineMap(const JetFormat& format, std::uint32_t first, const std::vector<std::uint32_t>& pages)
+Bytes inlineMap(const JetFormat &format, std::uint32_t first, const std::vector<std::uint32_t> &pages)
 {
     Bytes row(format.usageMapRowSize, 0);
     row[0] = 0x00;
@@ -22,7 +22,7 @@ Bytes inlineMap(const JetFormat& format, std::uint32_t first, const std::vector<
     return row;
 }
 
-std::uint32_t newBitmapPage(PageFile& file)
+std::uint32_t newBitmapPage(PageFile &file)
 {
     const std::uint32_t number = file.allocate();
     file.page(number)[0] = PageUsageBitmap;
@@ -30,7 +30,7 @@ std::uint32_t newBitmapPage(PageFile& file)
     return number;
 }
 
-void checkReach(const JetFormat& format, std::size_t referencePages)
+void checkReach(const JetFormat &format, std::size_t referencePages)
 {
     if (referencePages > format.referenceMapSlots())
         throw std::length_error("the database is larger than an Access file can map");
@@ -38,9 +38,9 @@ void checkReach(const JetFormat& format, std::size_t referencePages)
 
 } // namespace
 
-Bytes usageMap(PageFile& file, std::vector<std::uint32_t> pages)
+Bytes usageMap(PageFile &file, std::vector<std::uint32_t> pages)
 {
-    const JetFormat& format = file.format();
+    const JetFormat &format = file.format();
     std::sort(pages.begin(), pages.end());
     if (pages.empty() || pages.back() < format.inlineMapPages())
         return inlineMap(format, 0, pages);
@@ -61,9 +61,9 @@ Bytes usageMap(PageFile& file, std::vector<std::uint32_t> pages)
     return row;
 }
 
-Bytes freePageMap(PageFile& file)
+Bytes freePageMap(PageFile &file)
 {
-    const JetFormat& format = file.format();
+    const JetFormat &format = file.format();
     if (file.pageCount() <= format.inlineMapPages()) {
         Bytes row = inlineMap(format, 0, {});
         for (std::uint32_t p = file.pageCount(); p < format.inlineMapPages(); ++p)

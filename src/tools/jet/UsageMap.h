@@ -18,10 +18,10 @@ namespace gen::jet {
 // place is known before its pages are.
 
 // The map of the given pages (any order); adds the reference pages it needs to the file.
-Bytes usageMap(PageFile& file, std::vector<std::uint32_t> pages);
+Bytes usageMap(PageFile &file, std::vector<std::uint32_t> pages);
 
 // The file's map of free pages: every page from the end of the file on, as far as the map
 // reaches. Call it last, once no page is added any more.
-Bytes freePageMap(PageFile& file);
+Bytes freePageMap(PageFile &file);
 
 } // namespace gen::jet

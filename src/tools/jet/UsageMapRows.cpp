@@ -6,13 +6,13 @@
 
 namespace gen::jet {
 
-void UsageMapRows::fill(const MapPair& at, const PageSets& pages)
+void UsageMapRows::fill(const MapPair &at, const PageSets &pages)
 {
     put(at.used, usageMap(m_file, pages.used));
     put(at.free, usageMap(m_file, pages.withRoom));
 }
 
-void UsageMapRows::put(std::uint32_t at, const Bytes& map)
+void UsageMapRows::put(std::uint32_t at, const Bytes &map)
 {
     const std::uint32_t page = at >> 8;
     const std::size_t start = m_file.rowStart(page, at & 0xFF);
