@@ -140,15 +140,16 @@ void TestStartup::findsTodayAndTheLastRow_data()
     QTest::addColumn<QString>("timeOfDay");
     QTest::addColumn<int>("todayRow");
     QTest::addColumn<QString>("tip");
+    QTest::addColumn<int>("messages"); // a calendar without today says so once
 
-    QTest::newRow("first row") << 0 << "" << 1 << "Event 2001-04-16";
-    QTest::newRow("middle") << -100 << "" << 101 << "Event 2001-04-16";
-    QTest::newRow("last row") << -199 << "" << 200 << "Event 2001-04-16";
-    QTest::newRow("before the table") << 1 << "" << 0 << "";
-    QTest::newRow("after the table") << -200 << "" << 0 << "";
+    QTest::newRow("first row") << 0 << "" << 1 << "Event 2001-04-16" << 0;
+    QTest::newRow("middle") << -100 << "" << 101 << "Event 2001-04-16" << 0;
+    QTest::newRow("last row") << -199 << "" << 200 << "Event 2001-04-16" << 0;
+    QTest::newRow("before the table") << 1 << "" << 0 << "" << 1;
+    QTest::newRow("after the table") << -200 << "" << 0 << "" << 1;
     // The day lookup counts days; the tip compares dates exactly, so it finds nothing.
-    QTest::newRow("time of day") << -5 << " 18:00:00" << 6 << "";
-    QTest::newRow("midnight written out") << -5 << " 00:00:00" << 6 << "Event 2001-04-16";
+    QTest::newRow("time of day") << -5 << " 18:00:00" << 6 << "" << 0;
+    QTest::newRow("midnight written out") << -5 << " 00:00:00" << 6 << "Event 2001-04-16" << 0;
 }
 
 void TestStartup::findsTodayAndTheLastRow()
@@ -168,7 +169,7 @@ void TestStartup::findsTodayAndTheLastRow()
     QTEST(h.platform.lastTrayCall().tip, "tip");
     QCOMPARE(h.module.DayOfMonthText, QStringLiteral("16"));
     QCOMPARE(h.shell->LastTickDate, Today);
-    QVERIFY(h.platform.messages.isEmpty());
+    QTEST(int(h.platform.messages.size()), "messages");
 }
 
 void TestStartup::emptyTableIsReportedAndTheProgramStays()
@@ -284,7 +285,6 @@ void TestStartup::damagedCalendarsAreReportedOnceAndAgreeOnToday()
 void TestStartup::unusableDatabaseEndsStartUpAfterOneReport_data()
 {
     QTest::addColumn<QString>("kind");
-    QTest::newRow("missing") << "missing";
     QTest::newRow("truncated") << "truncated";
     QTest::newRow("random bytes") << "random";
     QTest::newRow("wrong table") << "wrong table";
@@ -316,7 +316,9 @@ void TestStartup::unusableDatabaseEndsStartUpAfterOneReport()
 
     QVERIFY(!h.load());
     QCOMPARE(h.platform.messages.size(), 1);
-    QVERIFY2(h.platform.messages.first().contains(CalendarFileName), qPrintable(h.platform.messages.first()));
+    // The whole path: the calendar might have come from several folders.
+    const QString tried = QDir::toNativeSeparators(QDir::current().absoluteFilePath(CalendarFileName));
+    QVERIFY2(h.platform.messages.first().contains(tried), qPrintable(h.platform.messages.first()));
     QVERIFY(h.platform.trayCalls.empty());
     QVERIFY(!h.module.windows().isLoaded<Form2>());
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/CalendarSource.h"
 #include "app/TrayIconData.h"
 
 #include <QDate>
@@ -47,7 +48,14 @@ public:
     // The picture of day 1..31, drawn on first use.
     const QIcon &dayPicture(int day);
 
+    const CalendarSource &calendarSource() const { return m_source; }
+
 private:
+    void openCalendar(const QString &path);
+    void checkTodayIsInTheCalendar();
+    bool renewOwnCalendar();
+    void continueWithRenewedCalendar();
+    bool ownCalendarLacks(QDate day) const;
     void applyTooltipRule();
     void walkForToday(bool stopAtMatch);
     void findLastAndTodayRows();
@@ -56,6 +64,10 @@ private:
 
     Module1 &m;
     Platform &m_platform;
+    CalendarSource m_source;
+    QDate m_firstDay; // the dates of the calendar's first and last rows
+    QDate m_lastDay;
+    bool m_renewalFailed = false; // reported once; the next start tries again
     TrayIconData m_tray;
     TrayIconData m_sentToTray; // what the tray last received, so unchanged ticks send nothing
     bool m_iconAdded = false;
