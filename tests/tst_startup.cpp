@@ -45,6 +45,7 @@ private slots:
     void unusableDatabaseEndsStartUpAfterOneReport();
     void mainWindowIsLoadedHiddenBeforeTheIconIsAdded();
     void exitRemovesTheIconBeforeTheProcessEnds();
+    void secondStartShowsTheCalendarWindowOnceStarted();
     void databaseFileIsNeverWritten();
     void trapReportsOrLogsAndGoesOn();
     void accessCalendarStartsLikeTheSqliteOne_data();
@@ -352,6 +353,23 @@ void TestStartup::exitRemovesTheIconBeforeTheProcessEnds()
     // The hidden window's own end removes the icon only if it is still there.
     h.shell.reset();
     QCOMPARE(h.platform.count(QStringLiteral("delete")), 1);
+}
+
+// A second start may arrive while start-up still runs (a message box of start-up has an event
+// loop of its own): the window waits for the grid to be loaded.
+void TestStartup::secondStartShowsTheCalendarWindowOnceStarted()
+{
+    ShellHarness h;
+    h.writeDays(TestDatabase::days(Today, 30));
+    h.shell->secondStart();
+    QVERIFY(!h.module.windows().isLoaded<Form2>());
+    QVERIFY(h.load());
+    Form2 &main = h.module.windows().window<Form2>();
+    QVERIFY(main.isVisible());
+    main.hide();
+    h.shell->secondStart();
+    QVERIFY(main.isVisible());
+    QVERIFY(h.platform.messages.isEmpty());
 }
 
 void TestStartup::databaseFileIsNeverWritten()

@@ -90,7 +90,17 @@ bool frmShell::Form_Load()
     m_loaded = true;
     if (!m_source.notice().isEmpty())
         trap.report(m_source.notice());
+    if (m_showWhenLoaded)
+        trap([&] { m.windows().show<Form2>(); });
     return true;
+}
+
+void frmShell::secondStart()
+{
+    if (m_loaded)
+        mnuPop_Click(MenuMain);
+    else
+        m_showWhenLoaded = true;
 }
 
 void frmShell::openCalendar(const QString &path)

@@ -36,6 +36,10 @@ public:
     // The icon becomes the picture of day DayOfMonthText.
     short SetIcon();
 
+    // A second start of the program hands over to this one: it shows the calendar window, as
+    // the menu's first entry does, once start-up has finished.
+    void secondStart();
+
     void Timer1_Timer();
     // Decodes a mouse message from the tray icon.
     void Form_MouseMove(int message);
@@ -68,6 +72,7 @@ private:
     QDate m_firstDay; // the dates of the calendar's first and last rows
     QDate m_lastDay;
     bool m_renewalFailed = false; // reported once; the next start tries again
+    bool m_showWhenLoaded = false;
     TrayIconData m_tray;
     TrayIconData m_sentToTray; // what the tray last received, so unchanged ticks send nothing
     bool m_iconAdded = false;
