@@ -146,7 +146,7 @@ QString CalendarSource::todayMissingAdvice(QDate today, QDate first, QDate last)
     return QStringLiteral("Today, %1, is not in the calendar %2, which holds the days from %3 to %4.\n\n"
                           "To make a calendar of the four years from this year, run\n"
                           "    feastbook-gen %5-o %6\n"
-                          "and start Feastbook again.")
+                          "then choose Exit in the menu of Feastbook's icon and start Feastbook again.")
         .arg(today.toString(Qt::ISODate), CursorMessages::fileShown(m_path), first.toString(Qt::ISODate),
              last.toString(Qt::ISODate), installed ? QString() : QStringLiteral("--force "),
              shellWord(QDir::toNativeSeparators(target)));
