@@ -114,6 +114,17 @@ if [ -f "$prefix/$metainfo" ]; then
     fault "appstreamcli validate-tree: the metainfo does not match the installed files"
   fi
 fi
+# --- the copy that "feastbook --autostart on" makes: it starts the installed program by its path ---
+if [ -x "$prefix/bin/feastbook" ]; then
+  copy=$prefix/config/autostart/$id.desktop
+  if out=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM XDG_CONFIG_HOME="$prefix/config" PATH=/usr/bin:/bin \
+           "$prefix/bin/feastbook" --autostart on 2>&1) && [ -f "$copy" ]; then
+    quiet_or_fault "desktop-file-validate of the copy 'feastbook --autostart on' makes" desktop-file-validate "$copy"
+  else
+    printf '%s\n' "$out"
+    fault "feastbook --autostart on failed in the installation"
+  fi
+fi
 for page in share/man/man1/feastbook.1 share/man/man1/feastbook-gen.1; do
   [ -f "$prefix/$page" ] || continue
   quiet_or_fault "groff -man -ww -z $page" groff -man -ww -z "$prefix/$page"

@@ -135,7 +135,8 @@ private slots:
         QTemporaryDir dir;
         QVERIFY(dir.isValid());
         const QString path = dir.filePath(QStringLiteral("feastbook.mdb"));
-        const Run run = runGenerator({QStringLiteral("-o"), path});
+        const Run run =
+            runGenerator({QStringLiteral("--first-year"), QStringLiteral("2000"), QStringLiteral("-o"), path});
         QCOMPARE(run.exitCode, 0);
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"feastbook.mdb"});
 
@@ -170,11 +171,15 @@ private slots:
 
         // Same arguments, same bytes; an existing file is kept unless --force.
         const QByteArray before = fileHash(path);
-        const Run refused = runGenerator({QStringLiteral("-o"), path});
+        const Run refused =
+            runGenerator({QStringLiteral("--first-year"), QStringLiteral("2000"), QStringLiteral("-o"), path});
         QCOMPARE(refused.exitCode, 1);
         QVERIFY(refused.err.contains(QStringLiteral("--force")));
         QCOMPARE(fileHash(path), before);
-        QCOMPARE(runGenerator({QStringLiteral("-o"), path, QStringLiteral("--force")}).exitCode, 0);
+        QCOMPARE(runGenerator({QStringLiteral("--first-year"), QStringLiteral("2000"), QStringLiteral("-o"), path,
+                               QStringLiteral("--force")})
+                     .exitCode,
+                 0);
         QCOMPARE(fileHash(path), before);
         QCOMPARE(runGenerator({QStringLiteral("--first-year"), QStringLiteral("2026"), QStringLiteral("-o"), path,
                                QStringLiteral("--force")})
@@ -213,10 +218,14 @@ private slots:
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 0);
     }
 
-    void defaultOutputIsFeastbookMdbInTheCurrentFolder()
+    // Without options: the four years from this year, into feastbook.mdb here.
+    void defaultsAreFourYearsFromThisYearIntoTheCurrentFolder()
     {
         QTemporaryDir dir;
-        QCOMPARE(runGenerator({}, dir.path()).exitCode, 0);
+        const int year = QDate::currentDate().year();
+        const Run run = runGenerator({}, dir.path());
+        QCOMPARE(run.exitCode, 0);
+        QVERIFY2(run.out.contains(QStringLiteral("(%1-%2)").arg(year).arg(year + 3)), qPrintable(run.out));
         QVERIFY(QFile::exists(dir.filePath(QStringLiteral("feastbook.mdb"))));
     }
 

@@ -45,6 +45,7 @@ private slots:
     void unusableDatabaseEndsStartUpAfterOneReport();
     void mainWindowIsLoadedHiddenBeforeTheIconIsAdded();
     void exitRemovesTheIconBeforeTheProcessEnds();
+    void secondStartShowsTheCalendarWindowOnceStarted();
     void databaseFileIsNeverWritten();
     void trapReportsOrLogsAndGoesOn();
     void accessCalendarStartsLikeTheSqliteOne_data();
@@ -140,15 +141,16 @@ void TestStartup::findsTodayAndTheLastRow_data()
     QTest::addColumn<QString>("timeOfDay");
     QTest::addColumn<int>("todayRow");
     QTest::addColumn<QString>("tip");
+    QTest::addColumn<int>("messages"); // a calendar without today says so once
 
-    QTest::newRow("first row") << 0 << "" << 1 << "Event 2001-04-16";
-    QTest::newRow("middle") << -100 << "" << 101 << "Event 2001-04-16";
-    QTest::newRow("last row") << -199 << "" << 200 << "Event 2001-04-16";
-    QTest::newRow("before the table") << 1 << "" << 0 << "";
-    QTest::newRow("after the table") << -200 << "" << 0 << "";
+    QTest::newRow("first row") << 0 << "" << 1 << "Event 2001-04-16" << 0;
+    QTest::newRow("middle") << -100 << "" << 101 << "Event 2001-04-16" << 0;
+    QTest::newRow("last row") << -199 << "" << 200 << "Event 2001-04-16" << 0;
+    QTest::newRow("before the table") << 1 << "" << 0 << "" << 1;
+    QTest::newRow("after the table") << -200 << "" << 0 << "" << 1;
     // The day lookup counts days; the tip compares dates exactly, so it finds nothing.
-    QTest::newRow("time of day") << -5 << " 18:00:00" << 6 << "";
-    QTest::newRow("midnight written out") << -5 << " 00:00:00" << 6 << "Event 2001-04-16";
+    QTest::newRow("time of day") << -5 << " 18:00:00" << 6 << "" << 0;
+    QTest::newRow("midnight written out") << -5 << " 00:00:00" << 6 << "Event 2001-04-16" << 0;
 }
 
 void TestStartup::findsTodayAndTheLastRow()
@@ -168,7 +170,7 @@ void TestStartup::findsTodayAndTheLastRow()
     QTEST(h.platform.lastTrayCall().tip, "tip");
     QCOMPARE(h.module.DayOfMonthText, QStringLiteral("16"));
     QCOMPARE(h.shell->LastTickDate, Today);
-    QVERIFY(h.platform.messages.isEmpty());
+    QTEST(int(h.platform.messages.size()), "messages");
 }
 
 void TestStartup::emptyTableIsReportedAndTheProgramStays()
@@ -284,7 +286,6 @@ void TestStartup::damagedCalendarsAreReportedOnceAndAgreeOnToday()
 void TestStartup::unusableDatabaseEndsStartUpAfterOneReport_data()
 {
     QTest::addColumn<QString>("kind");
-    QTest::newRow("missing") << "missing";
     QTest::newRow("truncated") << "truncated";
     QTest::newRow("random bytes") << "random";
     QTest::newRow("wrong table") << "wrong table";
@@ -316,7 +317,9 @@ void TestStartup::unusableDatabaseEndsStartUpAfterOneReport()
 
     QVERIFY(!h.load());
     QCOMPARE(h.platform.messages.size(), 1);
-    QVERIFY2(h.platform.messages.first().contains(CalendarFileName), qPrintable(h.platform.messages.first()));
+    // The whole path: the calendar might have come from several folders.
+    const QString tried = QDir::toNativeSeparators(QDir::current().absoluteFilePath(CalendarFileName));
+    QVERIFY2(h.platform.messages.first().contains(tried), qPrintable(h.platform.messages.first()));
     QVERIFY(h.platform.trayCalls.empty());
     QVERIFY(!h.module.windows().isLoaded<Form2>());
 
@@ -350,6 +353,23 @@ void TestStartup::exitRemovesTheIconBeforeTheProcessEnds()
     // The hidden window's own end removes the icon only if it is still there.
     h.shell.reset();
     QCOMPARE(h.platform.count(QStringLiteral("delete")), 1);
+}
+
+// A second start may arrive while start-up still runs (a message box of start-up has an event
+// loop of its own): the window waits for the grid to be loaded.
+void TestStartup::secondStartShowsTheCalendarWindowOnceStarted()
+{
+    ShellHarness h;
+    h.writeDays(TestDatabase::days(Today, 30));
+    h.shell->secondStart();
+    QVERIFY(!h.module.windows().isLoaded<Form2>());
+    QVERIFY(h.load());
+    Form2 &main = h.module.windows().window<Form2>();
+    QVERIFY(main.isVisible());
+    main.hide();
+    h.shell->secondStart();
+    QVERIFY(main.isVisible());
+    QVERIFY(h.platform.messages.isEmpty());
 }
 
 void TestStartup::databaseFileIsNeverWritten()

@@ -1,6 +1,7 @@
 #include "app/frmShell.h"
 
 #include "artwork/DayIcon.h"
+#include "controls/VisualControl.h"
 #include "core/ErrorTrap.h"
 #include "core/Module1.h"
 #include "core/Platform.h"
@@ -26,7 +27,8 @@ const QStringList MenuCaptions = {QStringLiteral("Feastbook "), QStringLiteral("
 
 } // namespace
 
-frmShell::frmShell(Module1 &module, QObject *parent) : QObject(parent), m(module), m_platform(module.platform())
+frmShell::frmShell(Module1 &module, QObject *parent)
+    : QObject(parent), m(module), m_platform(module.platform()), m_source(m_platform)
 {
     mnuPop.setTitle(QStringLiteral("Popup1"));
     for (int index = 0; index < MenuCaptions.size(); ++index) {
@@ -67,9 +69,7 @@ bool frmShell::Form_Load()
     trap([&] { m_tray.hIcon = m.DayOfMonthText.toInt(); });
 
     // Without its calendar the program has nothing to show: one report, then the end.
-    const bool usable = trap([&] { m.CalendarDb = CalendarDatabase::open(CalendarFileName); })
-                        && trap([&] { m.CalendarRs = m.CalendarDb->openTable(CalendarSchema::TableName); });
-    if (!usable)
+    if (!trap([&] { openCalendar(m_source.locate()); }))
         return false;
 
     trap([&] {
@@ -79,6 +79,7 @@ bool frmShell::Form_Load()
     });
     trap([&] { walkForToday(true); });
     findLastAndTodayRows();
+    trap([&] { checkTodayIsInTheCalendar(); });
     // The grid of the main window reads TodayRowId and LastRowId when it loads.
     trap([&] { m.windows().window<Form2>().setWindowTitle(QStringLiteral("Feastbook")); });
     trap([&] {
@@ -87,7 +88,73 @@ bool frmShell::Form_Load()
         m_sentToTray = m_tray;
     });
     m_loaded = true;
+    if (!m_source.notice().isEmpty())
+        trap.report(m_source.notice());
+    if (m_showWhenLoaded)
+        trap([&] { m.windows().show<Form2>(); });
     return true;
+}
+
+void frmShell::secondStart()
+{
+    if (m_loaded)
+        mnuPop_Click(MenuMain);
+    else
+        m_showWhenLoaded = true;
+}
+
+void frmShell::openCalendar(const QString &path)
+{
+    std::unique_ptr<CalendarDatabase> db = CalendarDatabase::open(path);
+    std::unique_ptr<CalendarCursor> rs = db->openTable(CalendarSchema::TableName);
+    m.CalendarRs.reset(); // a cursor goes before the database it reads
+    m.CalendarDb = std::move(db);
+    m.CalendarRs = std::move(rs);
+}
+
+// A calendar without today: the program's own gives way to the next four years; one the user
+// chose is never changed, so the user is told once how to make one that holds today. An empty
+// table has been reported already.
+void frmShell::checkTodayIsInTheCalendar()
+{
+    if (m.TodayRowId != 0 || !m_lastDay.isValid())
+        return;
+    if (m_source.isOwn()) {
+        if (renewOwnCalendar())
+            walkForToday(true);
+        return;
+    }
+    ErrorTrap(m_platform).report(m_source.todayMissingAdvice(today(), m_firstDay, m_lastDay));
+}
+
+bool frmShell::renewOwnCalendar()
+{
+    ErrorTrap trap(m_platform);
+    m_renewalFailed = !trap([&] {
+        m_source.renew();
+        openCalendar(m_source.path());
+    });
+    if (!m_renewalFailed)
+        findLastAndTodayRows();
+    return !m_renewalFailed;
+}
+
+bool frmShell::ownCalendarLacks(QDate day) const
+{
+    return !m_renewalFailed && m_lastDay.isValid() && (day < m_firstDay || day > m_lastDay) && m_source.isOwn();
+}
+
+// The program's own calendar ran out while it runs: it goes on with the next four years as a
+// new start would, and the windows read the new calendar from its first row, so that no window
+// holds a row number of the old one.
+void frmShell::continueWithRenewedCalendar()
+{
+    if (!renewOwnCalendar())
+        return;
+    m.windows().unload<Form3>();
+    m.windows().unload<frmSearch>();
+    if (m.windows().isLoaded<Form2>())
+        m.windows().window<Form2>().grid().Initializare();
 }
 
 short frmShell::GetDataSistem()
@@ -140,12 +207,17 @@ void frmShell::findLastAndTodayRows()
         const QDate day = today();
         int rows = 0;
         int todayPlace = 0;
+        QDate first;
+        QDate last;
         QString misnumbered;
         const QString damage = RowWalk::fromFirst(*m.CalendarRs, [&](const CalendarCursor &row, int place) {
             rows = place;
-            // Counts calendar days, so a time of day stored with the date does not matter here.
-            if (todayPlace == 0 && CalendarDate::daysBetween(row.date(CalendarSchema::Date), day) == 0)
+            // Calendar days, so a time of day stored with the date does not matter here.
+            const QDate date = row.date(CalendarSchema::Date).date();
+            if (todayPlace == 0 && date == day)
                 todayPlace = place;
+            first = first.isValid() ? first : date;
+            last = date;
             const qint64 id = row.integer(CalendarSchema::Id);
             if (id != place && misnumbered.isEmpty())
                 misnumbered = QStringLiteral("The calendar's rows are not numbered in order: row %1 has the ID %2. "
@@ -159,6 +231,8 @@ void frmShell::findLastAndTodayRows()
             trap.report(misnumbered);
         if (rows == 0)
             throw DataError(QStringLiteral("No current record: the table %1 is empty.").arg(CalendarSchema::TableName));
+        m_firstDay = first;
+        m_lastDay = last;
         m.LastRowId = toRowNumber(rows);
         m.TodayRowId = toRowNumber(todayPlace);
     });
@@ -176,6 +250,8 @@ void frmShell::Timer1_Timer()
         const QDate day = today();
         if (day != LastTickDate) { // midnight, or the clock was set back or forward
             LastTickDate = day;
+            if (ownCalendarLacks(day))
+                continueWithRenewedCalendar();
             walkForToday(false);
         }
     });

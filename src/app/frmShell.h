@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/CalendarSource.h"
 #include "app/TrayIconData.h"
 
 #include <QDate>
@@ -35,6 +36,10 @@ public:
     // The icon becomes the picture of day DayOfMonthText.
     short SetIcon();
 
+    // A second start of the program hands over to this one: it shows the calendar window, as
+    // the menu's first entry does, once start-up has finished.
+    void secondStart();
+
     void Timer1_Timer();
     // Decodes a mouse message from the tray icon.
     void Form_MouseMove(int message);
@@ -47,7 +52,14 @@ public:
     // The picture of day 1..31, drawn on first use.
     const QIcon &dayPicture(int day);
 
+    const CalendarSource &calendarSource() const { return m_source; }
+
 private:
+    void openCalendar(const QString &path);
+    void checkTodayIsInTheCalendar();
+    bool renewOwnCalendar();
+    void continueWithRenewedCalendar();
+    bool ownCalendarLacks(QDate day) const;
     void applyTooltipRule();
     void walkForToday(bool stopAtMatch);
     void findLastAndTodayRows();
@@ -56,6 +68,11 @@ private:
 
     Module1 &m;
     Platform &m_platform;
+    CalendarSource m_source;
+    QDate m_firstDay; // the dates of the calendar's first and last rows
+    QDate m_lastDay;
+    bool m_renewalFailed = false; // reported once; the next start tries again
+    bool m_showWhenLoaded = false;
     TrayIconData m_tray;
     TrayIconData m_sentToTray; // what the tray last received, so unchanged ticks send nothing
     bool m_iconAdded = false;

@@ -3,6 +3,7 @@
 #include <QDateTime>
 #include <QIcon>
 #include <QString>
+#include <QStringList>
 #include <functional>
 #include <memory>
 
@@ -25,6 +26,11 @@ public:
     virtual ~Platform() = default;
 
     virtual QDateTime now() const = 0;
+
+    // The desktop's data folders: the user's own ($XDG_DATA_HOME), where the program keeps the
+    // calendar it computes, and the installed ones ($XDG_DATA_DIRS), in the order they are searched.
+    virtual QString userDataFolder() const = 0;
+    virtual QStringList installedDataFolders() const = 0;
 
     // A message box with an OK button only and the program's title.
     virtual void messageBox(const QString &text) = 0;

@@ -8,9 +8,8 @@
 #include "data/jet/JetFile.h"
 
 #include <QFile>
-#include <QFileInfo>
 
-AccessDatabase::AccessDatabase(const QString &path) : m_fileName(QFileInfo(path).fileName())
+AccessDatabase::AccessDatabase(const QString &path) : m_fileName(CursorMessages::fileShown(path))
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))

@@ -13,10 +13,10 @@
 std::unique_ptr<CalendarDatabase> CalendarDatabase::open(const QString &path)
 {
     const QFileInfo info(path);
-    const QString name = info.fileName();
+    const QString name = CursorMessages::fileShown(path);
     if (!info.exists())
-        throw DatabaseUnusable(
-            QStringLiteral("%1 was not found in %2.").arg(name, QDir::toNativeSeparators(info.absolutePath())));
+        throw DatabaseUnusable(QStringLiteral("%1 was not found in %2.")
+                                   .arg(info.fileName(), QDir::toNativeSeparators(info.absolutePath())));
     QFile file(path);
     if (info.isDir() || !file.open(QIODevice::ReadOnly))
         throw DatabaseUnusable(

@@ -1,5 +1,8 @@
 #include "data/CursorMessages.h"
 
+#include <QDir>
+#include <QFileInfo>
+
 namespace CursorMessages {
 namespace {
 
@@ -44,6 +47,11 @@ QString notAWholeNumber(const QString &place, const QString &value)
 QString notADate(const QString &place, const QString &value)
 {
     return typeMismatch(place, value, QStringLiteral("a date"));
+}
+
+QString fileShown(const QString &path)
+{
+    return QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
 }
 
 QString cannotRead(const QString &fileName, const QString &why)

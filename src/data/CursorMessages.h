@@ -18,7 +18,9 @@ QString nullValue(const QString &place);
 QString notAWholeNumber(const QString &place, const QString &value);
 QString notADate(const QString &place, const QString &value);
 
-// The file as a whole.
+// The file as a whole. A file is named by its whole path: the calendar may come from any of
+// several folders, and the user must know which one was read.
+QString fileShown(const QString &path);
 QString cannotRead(const QString &fileName, const QString &why);
 QString damaged(const QString &fileName, const QString &why);
 QString noUsableTable(const QString &fileName, const QString &table, const QString &why);

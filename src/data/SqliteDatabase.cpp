@@ -4,10 +4,10 @@
 #include "data/DataError.h"
 #include "data/SqliteCursor.h"
 
-#include <QFileInfo>
+#include <QFile>
 #include <sqlite3.h>
 
-SqliteDatabase::SqliteDatabase(const QString &path) : m_fileName(QFileInfo(path).fileName())
+SqliteDatabase::SqliteDatabase(const QString &path) : m_fileName(CursorMessages::fileShown(path))
 {
     const int rc = sqlite3_open_v2(QFile::encodeName(path).constData(), &m_db, SQLITE_OPEN_READONLY, nullptr);
     if (rc != SQLITE_OK) {

@@ -1,5 +1,7 @@
 #include "platform/QtPlatform.h"
 
+#include "platform/XdgFolders.h"
+
 #include <QCoreApplication>
 #include <QCursor>
 #include <QMenu>
@@ -36,6 +38,16 @@ void commit(QSettings &settings)
 QDateTime QtPlatform::now() const
 {
     return QDateTime::currentDateTime();
+}
+
+QString QtPlatform::userDataFolder() const
+{
+    return XdgFolders::dataHome();
+}
+
+QStringList QtPlatform::installedDataFolders() const
+{
+    return XdgFolders::dataDirs();
 }
 
 void QtPlatform::messageBox(const QString &text)

@@ -9,6 +9,8 @@ class QtPlatform : public Platform
 {
 public:
     QDateTime now() const override;
+    QString userDataFolder() const override;
+    QStringList installedDataFolders() const override;
     void messageBox(const QString &text) override;
     QString getSetting(const QString &app, const QString &section, const QString &key,
                        const QString &fallback) override;

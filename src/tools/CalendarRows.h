@@ -37,6 +37,13 @@ inline constexpr std::pair<const char *, TextMember> TextColumns[] = {
     {CalendarSchema::ColoursUniv, &CalendarRow::culoriUniv},
     {CalendarSchema::ColoursSua, &CalendarRow::culoriSUA}};
 
+// The civil years a calendar can hold: from the first whole Gregorian year to the last one the
+// computus tables of the readers cover.
+inline constexpr int FirstYear = 1583;
+inline constexpr int LastYear = 4099;
+// The years of a calendar by default: four, 1461 days, what the calendar grid is made for.
+inline constexpr int DefaultYears = 4;
+
 // Every day of the civil years firstYear .. firstYear + years - 1, in date order, IDs from 1.
 std::vector<CalendarRow> buildCalendarRows(int firstYear, int years);
 

@@ -16,8 +16,8 @@
 
 namespace {
 
-constexpr int MinYear = 1583;  // the first whole Gregorian year
-constexpr int MaxYear = 4099;  // the computus tables used by readers stop here
+using gen::FirstYear;
+using gen::LastYear;
 constexpr long MaxRows = 1462; // what the calendar grid can hold
 constexpr long MinRows = 21;   // one page of the grid
 
@@ -26,7 +26,7 @@ constexpr const char *Usage = "Usage: feastbook-gen [--first-year Y] [--years N]
                               "Computes the liturgical calendar of the Roman Rite, the General Roman Calendar and the\n"
                               "calendar of the United States side by side, and writes it as table calendarComplet.\n"
                               "\n"
-                              "  --first-year Y  first civil year (1583-4099; default 2000)\n"
+                              "  --first-year Y  first civil year (1583-4099; default: this year)\n"
                               "  --years N       number of years (default 4; at most 1462 days in all)\n"
                               "  --format F      sqlite (default), access97 (Jet 3) or access2000 (Jet 4)\n"
                               "  -o PATH         database to write (default feastbook.mdb)\n"
@@ -36,8 +36,8 @@ constexpr const char *Usage = "Usage: feastbook-gen [--first-year Y] [--years N]
 
 struct Options
 {
-    int firstYear = 2000;
-    int years = 4;
+    int firstYear = 0; // this year unless given
+    int years = gen::DefaultYears;
     std::string output = "feastbook.mdb";
     gen::CalendarFormat format = gen::CalendarFormat::Sqlite;
     bool force = false;
@@ -86,9 +86,20 @@ int parseNumber(std::string_view option, std::string_view text)
     return value;
 }
 
+// This year, in the time the calendar is created at: a build that fixes SOURCE_DATE_EPOCH gets
+// the same calendar whatever the day it runs.
+int currentYear()
+{
+    const std::time_t now = creationTime();
+    std::tm local{};
+    localtime_r(&now, &local);
+    return local.tm_year + 1900;
+}
+
 Options parse(int argc, char **argv)
 {
     Options o;
+    o.firstYear = currentYear();
     for (int i = 1; i < argc; ++i) {
         const std::string_view arg = argv[i];
         const auto value = [&]() -> std::string_view {
@@ -117,10 +128,12 @@ Options parse(int argc, char **argv)
     }
     if (o.help || o.version)
         return o;
-    if (o.firstYear < MinYear || o.firstYear > MaxYear)
-        throw UsageError{"--first-year must be between " + std::to_string(MinYear) + " and " + std::to_string(MaxYear)};
-    if (o.years < 0 || o.firstYear + o.years - 1 > MaxYear)
-        throw UsageError{"the years must lie between " + std::to_string(MinYear) + " and " + std::to_string(MaxYear)};
+    if (o.firstYear < FirstYear || o.firstYear > LastYear)
+        throw UsageError{"--first-year must be between " + std::to_string(FirstYear) + " and "
+                         + std::to_string(LastYear)};
+    if (o.years < 0 || o.firstYear + o.years - 1 > LastYear)
+        throw UsageError{"the years must lie between " + std::to_string(FirstYear) + " and "
+                         + std::to_string(LastYear)};
     const long days = liturgy::CivilDate(o.firstYear, 1, 1).daysTo(liturgy::CivilDate(o.firstYear + o.years, 1, 1));
     if (days < MinRows)
         throw UsageError{"the calendar needs at least " + std::to_string(MinRows)

@@ -19,6 +19,8 @@ public:
     };
 
     QDateTime clock = QDateTime(QDate(2001, 4, 16), QTime(9, 30));
+    QString dataHome; // empty: the desktop names no data folder of the user's
+    QStringList dataDirs;
     QStringList messages;
     QMap<QString, QString> settings; // "app/section/key" -> value
     int settingWrites = 0;
@@ -35,6 +37,8 @@ public:
     QStringList events; // tray calls and the process end, in order
 
     QDateTime now() const override { return clock; }
+    QString userDataFolder() const override { return dataHome; }
+    QStringList installedDataFolders() const override { return dataDirs; }
     void messageBox(const QString &text) override { messages << text; }
     QString getSetting(const QString &app, const QString &section, const QString &key,
                        const QString &fallback) override;

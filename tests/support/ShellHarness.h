@@ -9,13 +9,22 @@
 #include <memory>
 
 // The resident program on fakes: a current folder of its own holding feastbook.mdb, a fake
-// desktop, the process-wide state and the hidden shell window.
+// desktop whose data folders lie in that folder too, the process-wide state and the hidden shell
+// window.
 struct ShellHarness
 {
     ScopedCurrentFolder folder;
     FakePlatform platform;
     Module1 module{platform};
     std::unique_ptr<frmShell> shell = std::make_unique<frmShell>(module);
+
+    ShellHarness()
+    {
+        platform.dataHome = folder.file(QStringLiteral("data-home"));
+        platform.dataDirs = {folder.file(QStringLiteral("share-1")), folder.file(QStringLiteral("share-2"))};
+    }
+    // The calendar the program computes and keeps, in the user's data folder.
+    QString ownCalendarPath() const { return platform.dataHome + QStringLiteral("/feastbook/") + CalendarFileName; }
 
     QString databasePath() const { return folder.file(CalendarFileName); }
     void writeDays(const std::vector<TestDay> &rows) { TestDatabase::write(databasePath(), rows); }
