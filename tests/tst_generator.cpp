@@ -1,6 +1,7 @@
 #include "data/CalendarSchema.h"
 #include "richtext/RtfReader.h"
 #include "tools/CalendarRows.h"
+#include "tools/DatabaseWriter.h"
 
 #include <QtTest>
 
@@ -30,6 +31,9 @@ Run runGenerator(const QStringList &args, const QString &workDir = QString())
     QProcess p;
     if (!workDir.isEmpty())
         p.setWorkingDirectory(workDir);
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("SOURCE_DATE_EPOCH"), QStringLiteral("1000000000"));
+    p.setProcessEnvironment(env);
     p.start(QStringLiteral(FEASTBOOK_GEN_PATH), args);
     p.waitForFinished(60000);
     return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, QString::fromUtf8(p.readAllStandardOutput()),
@@ -186,6 +190,22 @@ private slots:
                      .exitCode,
                  0);
         QVERIFY(fileHash(path) != before);
+    }
+
+    // An Access file records when it was made: SOURCE_DATE_EPOCH sets that time, so the program
+    // writes the same bytes as the library given that time.
+    void accessFilesRecordTheGivenCreationTime()
+    {
+        QTemporaryDir dir;
+        using gen::CalendarFormat;
+        for (const auto &[format, name] : {std::pair{CalendarFormat::Access97, QStringLiteral("access97")},
+                                           std::pair{CalendarFormat::Access2000, QStringLiteral("access2000")}}) {
+            const QString program = dir.filePath(name + QStringLiteral(".mdb"));
+            const QString library = dir.filePath(name + QStringLiteral("-library.mdb"));
+            QCOMPARE(runGenerator({QStringLiteral("--format"), name, QStringLiteral("-o"), program}).exitCode, 0);
+            gen::writeCalendarDatabase(m_rows, library.toStdString(), true, format, 1000000000);
+            QCOMPARE(fileHash(program), fileHash(library));
+        }
     }
 
     void defaultsAndArguments_data()
