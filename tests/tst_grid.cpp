@@ -71,23 +71,20 @@ void TestGrid::keysMoveTheSelection_data()
     QTest::addColumn<int>("scroll");
     QTest::addColumn<int>("cell");
 
+    // The arithmetic of every key is GridPaging's (tst_gridpaging); here each way the grid applies
+    // a move: the selection alone, the page alone, both, neither, and from a page scrolled by hand.
     using K = InputCodes;
-    QTest::newRow("up") << 500 << 0 << 0 << int(K::Up) << 499 << 491 << 9;
-    QTest::newRow("up in cell 1 scrolls") << 500 << 0 << 1 << int(K::Up) << 490 << 490 << 1;
-    QTest::newRow("up at the top") << 1 << 0 << 0 << int(K::Up) << 1 << 1 << 1;
-    QTest::newRow("down") << 500 << 0 << 0 << int(K::Down) << 501 << 491 << 11;
-    QTest::newRow("down in cell 21 scrolls") << 500 << 0 << 21 << int(K::Down) << 512 << 492 << 21;
-    QTest::newRow("down at the bottom") << 1461 << 0 << 0 << int(K::Down) << 1461 << 1441 << 21;
-    QTest::newRow("page up near the start") << 15 << 0 << 0 << int(K::PageUp) << 1 << 1 << 1;
-    QTest::newRow("page up from row 15, rows 5..25 shown") << 500 << 5 << 11 << int(K::PageUp) << 1 << 1 << 1;
-    QTest::newRow("page up onto the first page") << 30 << 0 << 0 << int(K::PageUp) << 9 << 1 << 9;
-    QTest::newRow("page up") << 500 << 0 << 0 << int(K::PageUp) << 479 << 470 << 10;
-    QTest::newRow("page down near the end") << 1440 << 0 << 0 << int(K::PageDown) << 1461 << 1441 << 21;
+    // clang-format off
+    QTest::newRow("up")                     << 500  << 0 << 0  << int(K::Up)       << 499  << 491  << 9;
+    QTest::newRow("up in cell 1 scrolls")   << 500  << 0 << 1  << int(K::Up)       << 490  << 490  << 1;
+    QTest::newRow("down at the bottom")     << 1461 << 0 << 0  << int(K::Down)     << 1461 << 1441 << 21;
+    QTest::newRow("page up")                << 500  << 0 << 0  << int(K::PageUp)   << 479  << 470  << 10;
     QTest::newRow("page down onto the last page") << 1430 << 0 << 0 << int(K::PageDown) << 1451 << 1441 << 11;
-    QTest::newRow("page down") << 500 << 0 << 0 << int(K::PageDown) << 521 << 512 << 10;
-    QTest::newRow("home while scrolled") << 15 << 5 << 11 << int(K::Home) << 1 << 1 << 1;
-    QTest::newRow("end") << 500 << 0 << 0 << int(K::End) << 1461 << 1441 << 21;
-    QTest::newRow("another key") << 500 << 0 << 0 << int('A') << 500 << 491 << 10;
+    QTest::newRow("page up while scrolled") << 500  << 5 << 11 << int(K::PageUp)   << 1    << 1    << 1;
+    QTest::newRow("home while scrolled")    << 15   << 5 << 11 << int(K::Home)     << 1    << 1    << 1;
+    QTest::newRow("end")                    << 500  << 0 << 0  << int(K::End)      << 1461 << 1441 << 21;
+    QTest::newRow("another key")            << 500  << 0 << 0  << int('A')         << 500  << 491  << 10;
+    // clang-format on
 }
 
 void TestGrid::keysMoveTheSelection()
@@ -262,12 +259,9 @@ void TestGrid::escapeEnterAndF3ReachTheWindow()
     QCOMPARE(grid.Pozitie(), 10);
     h.key(InputCodes::F3);
     grid.cellKeyPress(10, InputCodes::Escape);
-    QTest::keyClick(&grid.scrollBar(), Qt::Key_F3);
-    QTest::keyClick(&grid.scrollBar(), Qt::Key_Return);
-    QTest::keyClick(&grid.scrollBar(), Qt::Key_Escape);
-    QCOMPARE(comment.count(), 2);
-    QCOMPARE(search.count(), 2);
-    QCOMPARE(close.count(), 2);
+    QCOMPARE(comment.count(), 1);
+    QCOMPARE(search.count(), 1);
+    QCOMPARE(close.count(), 1);
     QCOMPARE(grid.CurrentRecord(), 500);
 }
 
