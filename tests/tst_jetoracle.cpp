@@ -205,110 +205,106 @@ private:
     QMap<QString, TableText> m_written; // "file/table" -> what the test wrote there
 
 private slots:
-    void initTestCase();
-    void tablesReadAsOtherReadersReadThem_data();
-    void tablesReadAsOtherReadersReadThem();
-    void everyReaderListsTheSameTables();
+    void initTestCase()
+    {
+        if (!QStandardPaths::findExecutable(QStringLiteral("mdb-export")).isEmpty())
+            m_oracles << QStringLiteral("mdb-export");
+        else
+            qWarning("mdb-export (Debian package mdbtools) is not installed: Access files are not compared with it.");
+        if (!QStandardPaths::findExecutable(QStringLiteral("node")).isEmpty()
+            && QFile::exists(QStringLiteral(FEASTBOOK_ORACLE_DIR "/node_modules/mdb-reader/package.json")))
+            m_oracles << QStringLiteral("mdb-reader");
+        else
+            qWarning("mdb-reader (npm) could not be installed: Access files are not compared with it.");
+
+        using gen::jet::JetVersion;
+        for (const auto &[version, name] : {std::pair{JetVersion::Jet3, "97"}, std::pair{JetVersion::Jet4, "2000"}}) {
+            const QString file = m_dir.filePath(QStringLiteral("samples%1.mdb").arg(name));
+            const auto samples = JetSamples::tables(version);
+            save(file, JetSamples::file(version, samples));
+            for (const JetSamples::Sample &s : samples)
+                m_written.insert(file + u'/' + QString::fromStdString(s.table.name), s.expected);
+        }
+
+        // The generated calendar: its Access files must read as the SQLite file does.
+        using gen::CalendarFormat;
+        const auto rows = gen::buildCalendarRows(2000, 4);
+        const QString sqlite = m_dir.filePath(QStringLiteral("calendar.sqlite"));
+        gen::writeCalendarDatabase(rows, sqlite.toStdString(), true);
+        const TableText calendar = read(QStringLiteral("feastbook-dump"), sqlite, QStringLiteral("calendarComplet"));
+        QCOMPARE(calendar.rows.size(), 1461);
+        for (const auto &[format, name] :
+             {std::pair{CalendarFormat::Access97, "97"}, std::pair{CalendarFormat::Access2000, "2000"}}) {
+            const QString file = m_dir.filePath(QStringLiteral("calendar%1.mdb").arg(name));
+            gen::writeCalendarDatabase(rows, file.toStdString(), true, format, 1000000000);
+            m_written.insert(file + QStringLiteral("/calendarComplet"), calendar);
+        }
+    }
+
+    void tablesReadAsOtherReadersReadThem_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("table");
+        QTest::addColumn<bool>("moved"); // the table holds rows Access moved to other pages
+
+        const QDir fixtures(QStringLiteral(FEASTBOOK_ACCESS_DATA));
+        for (const QString &name : fixtures.entryList({QStringLiteral("*.mdb")}, QDir::Files, QDir::Name))
+            for (const QString &table : userTables(fixtures.filePath(name)))
+                QTest::newRow(qPrintable(name + u'/' + table))
+                    << fixtures.filePath(name) << table << name.startsWith(QLatin1String("overflowTest"));
+        for (const QString &written : m_written.keys())
+            QTest::newRow(qPrintable(QFileInfo(written).dir().dirName() + u'/' + QFileInfo(written).fileName()))
+                << QFileInfo(written).path() << QFileInfo(written).fileName() << false;
+    }
+
+    void tablesReadAsOtherReadersReadThem()
+    {
+        QFETCH(QString, file);
+        QFETCH(QString, table);
+        QFETCH(bool, moved);
+        const TableText ours = read(QStringLiteral("feastbook-dump"), file, table);
+        QVERIFY2(ours.error.isEmpty() && !ours.columns.isEmpty(), qPrintable(ours.error));
+        const auto written = m_written.constFind(file + u'/' + table);
+        if (written != m_written.cend()) {
+            QCOMPARE(ours.columns, written->columns);
+            const QString d = difference(QStringLiteral("feastbook-dump"), *written, ours, false);
+            QVERIFY2(d.isEmpty(), qPrintable(d));
+        } else if (m_oracles.isEmpty()) {
+            QSKIP("Neither mdb-export (mdbtools) nor mdb-reader (npm) is available: real Access files are not checked");
+        }
+        for (const QString &who : m_oracles) {
+            const QString d =
+                difference(who, written != m_written.cend() ? *written : ours, read(who, file, table), moved);
+            QVERIFY2(d.isEmpty(), qPrintable(who + ": " + d));
+        }
+    }
+
+    // The tables compared above are those the program finds: mdbtools must list the same ones (and
+    // no system table) in every file, and see the types the writer chose for the calendar: Text where
+    // every value fits 255 characters, Memo where one does not.
+    void everyReaderListsTheSameTables()
+    {
+        if (QStandardPaths::findExecutable(QStringLiteral("mdb-tables")).isEmpty())
+            QSKIP("mdbtools is not installed");
+        QStringList files;
+        const QDir fixtures(QStringLiteral(FEASTBOOK_ACCESS_DATA));
+        for (const QString &name : fixtures.entryList({QStringLiteral("*.mdb")}, QDir::Files))
+            files << fixtures.filePath(name);
+        for (const QString &name : QDir(m_dir.path()).entryList({QStringLiteral("*.mdb")}, QDir::Files))
+            files << m_dir.filePath(name);
+        QString error;
+        for (const QString &file : files)
+            QCOMPARE(QString::fromUtf8(run(QStringLiteral("mdb-tables"), {"-1", file}, error))
+                         .split(u'\n', Qt::SkipEmptyParts),
+                     userTables(file));
+        const QString schema =
+            QString::fromUtf8(run(QStringLiteral("mdb-schema"), {m_dir.filePath("calendar97.mdb")}, error));
+        for (const char *column : {"\\[ID\\]\\s+Long Integer,", "\\[Data\\]\\s+DateTime,",
+                                   "\\[ToolTipUniv\\]\\s+Text \\(255\\),", "\\[ComentariuSUA\\]\\s+Memo"})
+            QVERIFY2(schema.contains(QRegularExpression(QString::fromLatin1(column))), qPrintable(schema));
+        QVERIFY2(error.isEmpty(), qPrintable(error));
+    }
 };
-
-void TestJetOracle::initTestCase()
-{
-    if (!QStandardPaths::findExecutable(QStringLiteral("mdb-export")).isEmpty())
-        m_oracles << QStringLiteral("mdb-export");
-    else
-        qWarning("mdb-export (Debian package mdbtools) is not installed: Access files are not compared with it.");
-    if (!QStandardPaths::findExecutable(QStringLiteral("node")).isEmpty()
-        && QFile::exists(QStringLiteral(FEASTBOOK_ORACLE_DIR "/node_modules/mdb-reader/package.json")))
-        m_oracles << QStringLiteral("mdb-reader");
-    else
-        qWarning("mdb-reader (npm) could not be installed: Access files are not compared with it.");
-
-    using gen::jet::JetVersion;
-    for (const auto &[version, name] : {std::pair{JetVersion::Jet3, "97"}, std::pair{JetVersion::Jet4, "2000"}}) {
-        const QString file = m_dir.filePath(QStringLiteral("samples%1.mdb").arg(name));
-        const auto samples = JetSamples::tables(version);
-        save(file, JetSamples::file(version, samples));
-        for (const JetSamples::Sample &s : samples)
-            m_written.insert(file + u'/' + QString::fromStdString(s.table.name), s.expected);
-    }
-
-    // The generated calendar: its Access files must read as the SQLite file does.
-    using gen::CalendarFormat;
-    const auto rows = gen::buildCalendarRows(2000, 4);
-    const QString sqlite = m_dir.filePath(QStringLiteral("calendar.sqlite"));
-    gen::writeCalendarDatabase(rows, sqlite.toStdString(), true);
-    const TableText calendar = read(QStringLiteral("feastbook-dump"), sqlite, QStringLiteral("calendarComplet"));
-    QCOMPARE(calendar.rows.size(), 1461);
-    for (const auto &[format, name] :
-         {std::pair{CalendarFormat::Access97, "97"}, std::pair{CalendarFormat::Access2000, "2000"}}) {
-        const QString file = m_dir.filePath(QStringLiteral("calendar%1.mdb").arg(name));
-        gen::writeCalendarDatabase(rows, file.toStdString(), true, format, 1000000000);
-        m_written.insert(file + QStringLiteral("/calendarComplet"), calendar);
-    }
-}
-
-void TestJetOracle::tablesReadAsOtherReadersReadThem_data()
-{
-    QTest::addColumn<QString>("file");
-    QTest::addColumn<QString>("table");
-    QTest::addColumn<bool>("moved"); // the table holds rows Access moved to other pages
-
-    const QDir fixtures(QStringLiteral(FEASTBOOK_ACCESS_DATA));
-    for (const QString &name : fixtures.entryList({QStringLiteral("*.mdb")}, QDir::Files, QDir::Name))
-        for (const QString &table : userTables(fixtures.filePath(name)))
-            QTest::newRow(qPrintable(name + u'/' + table))
-                << fixtures.filePath(name) << table << name.startsWith(QLatin1String("overflowTest"));
-    for (const QString &written : m_written.keys())
-        QTest::newRow(qPrintable(QFileInfo(written).dir().dirName() + u'/' + QFileInfo(written).fileName()))
-            << QFileInfo(written).path() << QFileInfo(written).fileName() << false;
-}
-
-void TestJetOracle::tablesReadAsOtherReadersReadThem()
-{
-    QFETCH(QString, file);
-    QFETCH(QString, table);
-    QFETCH(bool, moved);
-    const TableText ours = read(QStringLiteral("feastbook-dump"), file, table);
-    QVERIFY2(ours.error.isEmpty() && !ours.columns.isEmpty(), qPrintable(ours.error));
-    const auto written = m_written.constFind(file + u'/' + table);
-    if (written != m_written.cend()) {
-        QCOMPARE(ours.columns, written->columns);
-        const QString d = difference(QStringLiteral("feastbook-dump"), *written, ours, false);
-        QVERIFY2(d.isEmpty(), qPrintable(d));
-    } else if (m_oracles.isEmpty()) {
-        QSKIP("Neither mdb-export (mdbtools) nor mdb-reader (npm) is available: real Access files are not checked");
-    }
-    for (const QString &who : m_oracles) {
-        const QString d = difference(who, written != m_written.cend() ? *written : ours, read(who, file, table), moved);
-        QVERIFY2(d.isEmpty(), qPrintable(who + ": " + d));
-    }
-}
-
-// The tables compared above are those the program finds: mdbtools must list the same ones (and
-// no system table) in every file, and see the types the writer chose for the calendar: Text where
-// every value fits 255 characters, Memo where one does not.
-void TestJetOracle::everyReaderListsTheSameTables()
-{
-    if (QStandardPaths::findExecutable(QStringLiteral("mdb-tables")).isEmpty())
-        QSKIP("mdbtools is not installed");
-    QStringList files;
-    const QDir fixtures(QStringLiteral(FEASTBOOK_ACCESS_DATA));
-    for (const QString &name : fixtures.entryList({QStringLiteral("*.mdb")}, QDir::Files))
-        files << fixtures.filePath(name);
-    for (const QString &name : QDir(m_dir.path()).entryList({QStringLiteral("*.mdb")}, QDir::Files))
-        files << m_dir.filePath(name);
-    QString error;
-    for (const QString &file : files)
-        QCOMPARE(
-            QString::fromUtf8(run(QStringLiteral("mdb-tables"), {"-1", file}, error)).split(u'\n', Qt::SkipEmptyParts),
-            userTables(file));
-    const QString schema =
-        QString::fromUtf8(run(QStringLiteral("mdb-schema"), {m_dir.filePath("calendar97.mdb")}, error));
-    for (const char *column : {"\\[ID\\]\\s+Long Integer,", "\\[Data\\]\\s+DateTime,",
-                               "\\[ToolTipUniv\\]\\s+Text \\(255\\),", "\\[ComentariuSUA\\]\\s+Memo"})
-        QVERIFY2(schema.contains(QRegularExpression(QString::fromLatin1(column))), qPrintable(schema));
-    QVERIFY2(error.isEmpty(), qPrintable(error));
-}
 
 QTEST_GUILESS_MAIN(TestJetOracle)
 #include "tst_jetoracle.moc"
