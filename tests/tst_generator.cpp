@@ -208,17 +208,23 @@ private slots:
         QTest::addColumn<QStringList>("args");
         QTest::addColumn<int>("exitCode");
         QTest::addColumn<QString>("message");
-        QTest::addRow("help") << QStringList{"--help"} << 0 << "--first-year";
-        QTest::addRow("version") << QStringList{"--version"} << 0 << "feastbook-gen";
-        QTest::addRow("before Gregorian") << QStringList{"--first-year", "1582"} << 2 << "1583";
-        QTest::addRow("after 4099") << QStringList{"--first-year", "4100"} << 2 << "4099";
-        QTest::addRow("span past 4099") << QStringList{"--first-year", "4098", "--years", "3"} << 2 << "4099";
-        QTest::addRow("too many days") << QStringList{"--years", "5"} << 2 << "1462";
-        QTest::addRow("too few days") << QStringList{"--years", "0"} << 2 << "21";
-        QTest::addRow("not a number") << QStringList{"--years", "4x"} << 2 << "whole number";
-        QTest::addRow("missing value") << QStringList{"-o"} << 2 << "needs a value";
-        QTest::addRow("unknown") << QStringList{"--frobnicate"} << 2 << "unknown argument";
-        QTest::addRow("unknown format") << QStringList{"--format", "access95"} << 2 << "access2000";
+        // Without options: the four years from this year, into feastbook.mdb here.
+        const int year = QDate::currentDate().year();
+        const QString thisYearAndThreeMore = QStringLiteral("(%1-%2)").arg(year).arg(year + 3);
+        // clang-format off
+        QTest::addRow("defaults")         << QStringList{}                                     << 0 << thisYearAndThreeMore;
+        QTest::addRow("help")             << QStringList{"--help"}                             << 0 << "--first-year";
+        QTest::addRow("version")          << QStringList{"--version"}                          << 0 << "feastbook-gen";
+        QTest::addRow("before Gregorian") << QStringList{"--first-year", "1582"}               << 2 << "1583";
+        QTest::addRow("after 4099")       << QStringList{"--first-year", "4100"}               << 2 << "4099";
+        QTest::addRow("span past 4099")   << QStringList{"--first-year", "4098", "--years", "3"} << 2 << "4099";
+        QTest::addRow("too many days")    << QStringList{"--years", "5"}                       << 2 << "1462";
+        QTest::addRow("too few days")     << QStringList{"--years", "0"}                       << 2 << "21";
+        QTest::addRow("not a number")     << QStringList{"--years", "4x"}                      << 2 << "whole number";
+        QTest::addRow("missing value")    << QStringList{"-o"}                                 << 2 << "needs a value";
+        QTest::addRow("unknown")          << QStringList{"--frobnicate"}                       << 2 << "unknown argument";
+        QTest::addRow("unknown format")   << QStringList{"--format", "access95"}               << 2 << "access2000";
+        // clang-format on
     }
     void defaultsAndArguments()
     {
@@ -229,19 +235,9 @@ private slots:
         const Run run = runGenerator(args, dir.path());
         QCOMPARE(run.exitCode, exitCode);
         QVERIFY2((run.out + run.err).contains(message), qPrintable(run.out + run.err));
-        // Only a successful run writes, and only to the default name.
-        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 0);
-    }
-
-    // Without options: the four years from this year, into feastbook.mdb here.
-    void defaultsAreFourYearsFromThisYearIntoTheCurrentFolder()
-    {
-        QTemporaryDir dir;
-        const int year = QDate::currentDate().year();
-        const Run run = runGenerator({}, dir.path());
-        QCOMPARE(run.exitCode, 0);
-        QVERIFY2(run.out.contains(QStringLiteral("(%1-%2)").arg(year).arg(year + 3)), qPrintable(run.out));
-        QVERIFY(QFile::exists(dir.filePath(QStringLiteral("feastbook.mdb"))));
+        // Only a run that computes a calendar writes, and only to the default name.
+        const QStringList written = args.isEmpty() ? QStringList{"feastbook.mdb"} : QStringList();
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), written);
     }
 
 private:

@@ -51,11 +51,7 @@ private slots:
     {
         const jet::JetDatabase queries =
             jet::JetDatabase::open(fixture(QStringLiteral("queryTestV1997.mdb")).toStdString());
-        QStringList user;
-        for (const jet::TableEntry &t : queries.tables())
-            if (!t.system)
-                user << QString::fromStdString(t.name);
-        QCOMPARE(user, (QStringList{"Table1", "Table2", "Table3"})); // the stored queries are no tables
+        // Which tables it lists, stored queries left out, tst_jetoracle compares with mdb-tables.
         QVERIFY(queries.find("msysobjects") && queries.find("msysobjects")->system);
 
         const auto db = CalendarDatabase::open(fixture(QStringLiteral("testV1997.mdb")));
