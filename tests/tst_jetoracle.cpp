@@ -279,9 +279,10 @@ private slots:
         }
     }
 
-    // The tables compared above are those the program finds: mdbtools must list the same ones (and
-    // no system table) in every file, and see the types the writer chose for the calendar: Text where
-    // every value fits 255 characters, Memo where one does not.
+    // The real files' tables compared above are those the program finds: mdbtools must list the
+    // same ones (no system table, no stored query) in every file, written ones too, and see the
+    // types the writer chose for the calendar: Text where every value fits 255 characters, Memo
+    // where one does not.
     void everyReaderListsTheSameTables()
     {
         if (QStandardPaths::findExecutable(QStringLiteral("mdb-tables")).isEmpty())
