@@ -70,23 +70,17 @@ private slots:
         QTest::addColumn<QColor>("first");
         QTest::addColumn<QColor>("second");
         // One digit: "4" and "1" have colours of their own, the others are the 16-colour palette.
-        QTest::newRow("4 red") << "Easter Sunday"
-                               << "4" << 13 << Red << Red;
-        QTest::newRow("1 white shows blue") << "Easter Sunday"
-                                            << "1" << 13 << Blue << Blue;
-        QTest::newRow("0 black") << "Easter Sunday"
-                                 << "0" << 13 << Black << Black;
-        QTest::newRow("9 palette blue") << "Easter Sunday"
-                                        << "9" << 13 << QColor(0, 0, 255) << QColor();
+        // clang-format off
+        QTest::newRow("4 red")              << "Easter Sunday"    << "4"   << 13 << Red               << Red;
+        QTest::newRow("1 white shows blue") << "Easter Sunday"    << "1"   << 13 << Blue              << Blue;
+        QTest::newRow("0 black")            << "Easter Sunday"    << "0"   << 13 << Black             << Black;
+        QTest::newRow("9 palette blue")     << "Easter Sunday"    << "9"   << 13 << QColor(0, 0, 255) << QColor();
         // Two digits: split after the first ";", which belongs to the first part.
-        QTest::newRow("2;4 split at 8") << "Tuesday; St Anne"
-                                        << "2;4" << 8 << Green << Red;
-        QTest::newRow("4;1 without ;") << "Easter Sunday"
-                                       << "4;1" << 0 << Red << Blue;
-        QTest::newRow("first ; counts") << "a;b;c"
-                                        << "5;6" << 2 << QColor(128, 0, 128) << QColor(128, 128, 0);
-        QTest::newRow("middle not read") << "Mon;Tue"
-                                         << "2x4" << 4 << Green << Red;
+        QTest::newRow("2;4 split at 8")     << "Tuesday; St Anne" << "2;4" << 8  << Green             << Red;
+        QTest::newRow("4;1 without ;")      << "Easter Sunday"    << "4;1" << 0  << Red               << Blue;
+        QTest::newRow("first ; counts")     << "a;b;c"            << "5;6" << 2  << QColor(128, 0, 128) << QColor(128, 128, 0);
+        QTest::newRow("middle not read")    << "Mon;Tue"          << "2x4" << 4  << Green             << Red;
+        // clang-format on
     }
 
     void colours()

@@ -58,14 +58,12 @@ private slots:
     {
         QTest::addColumn<QString>("steps"); // V: the mouse moves over the button, I: its window resets it
         QTest::addColumn<QString>("shown"); // library index shown after each step
-        QTest::newRow("first hover changes nothing") << "V"
-                                                     << "0";
-        QTest::newRow("window resets, then hover") << "IV"
-                                                   << "34";
-        QTest::newRow("repeats change at most once") << "IIVV"
-                                                     << "3344";
-        QTest::newRow("hover, reset, hover") << "IVIV"
-                                             << "3434";
+        // clang-format off
+        QTest::newRow("first hover changes nothing") << "V"    << "0";
+        QTest::newRow("window resets, then hover")   << "IV"   << "34";
+        QTest::newRow("repeats change at most once") << "IIVV" << "3344";
+        QTest::newRow("hover, reset, hover")         << "IVIV" << "3434";
+        // clang-format on
     }
 
     void pictureLatch()

@@ -91,44 +91,25 @@ private slots:
         QTest::addColumn<QString>("week");
         const Region U = Region::Universal;
         const Region S = Region::USA;
-        QTest::addRow("17 December") << U << "2026-12-17"
-                                     << "advent-dec-17"
-                                     << "advent-week-3";
-        QTest::addRow("Fourth Sunday on the 24th") << U << "2023-12-24"
-                                                   << "advent-sunday-4"
-                                                   << "advent-week-4";
-        QTest::addRow("octave weekday") << U << "2026-12-29"
-                                        << "christmas-octave-dec-29"
-                                        << "christmas-season";
+        const auto row = [](const char *name, Region r, const char *date, const char *own, const char *week) {
+            QTest::addRow("%s", name) << r << QString(date) << QString(own) << QString(week);
+        };
+        // clang-format off
+        row("17 December",               U, "2026-12-17", "advent-dec-17",                     "advent-week-3");
+        row("Fourth Sunday on the 24th", U, "2023-12-24", "advent-sunday-4",                   "advent-week-4");
+        row("octave weekday",            U, "2026-12-29", "christmas-octave-dec-29",           "christmas-season");
         // 7 January 2029 is a Sunday: the Universal Baptism, the USA Epiphany; the 8th is a
         // Monday, the USA Baptism.
-        QTest::addRow("before Epiphany") << U << "2027-01-04"
-                                         << "christmas-weekday-before-epiphany"
-                                         << "christmas-season";
-        QTest::addRow("after Epiphany") << U << "2027-01-08"
-                                        << "christmas-weekday-after-epiphany"
-                                        << "christmas-season";
-        QTest::addRow("USA Epiphany on the 7th") << S << "2029-01-07"
-                                                 << "epiphany"
-                                                 << "christmas-season";
-        QTest::addRow("USA Baptism on Monday") << S << "2029-01-08"
-                                               << "baptism-of-the-lord"
-                                               << "christmas-season";
-        QTest::addRow("after Ash Wednesday") << U << "2026-02-20"
-                                             << "lent-ash-friday"
-                                             << "lent-ash-week";
-        QTest::addRow("Holy Tuesday") << U << "2026-03-31"
-                                      << "holy-week-tuesday"
-                                      << "holy-week";
-        QTest::addRow("Easter Sunday") << U << "2026-04-05"
-                                       << "easter-sunday"
-                                       << "triduum";
-        QTest::addRow("USA Ascension") << S << "2026-05-17"
-                                       << "ascension"
-                                       << "easter-week-7";
-        QTest::addRow("Pentecost") << U << "2026-05-24"
-                                   << "pentecost"
-                                   << "easter-week-7";
+        row("before Epiphany",           U, "2027-01-04", "christmas-weekday-before-epiphany", "christmas-season");
+        row("after Epiphany",            U, "2027-01-08", "christmas-weekday-after-epiphany",  "christmas-season");
+        row("USA Epiphany on the 7th",   S, "2029-01-07", "epiphany",                          "christmas-season");
+        row("USA Baptism on Monday",     S, "2029-01-08", "baptism-of-the-lord",               "christmas-season");
+        row("after Ash Wednesday",       U, "2026-02-20", "lent-ash-friday",                   "lent-ash-week");
+        row("Holy Tuesday",              U, "2026-03-31", "holy-week-tuesday",                 "holy-week");
+        row("Easter Sunday",             U, "2026-04-05", "easter-sunday",                     "triduum");
+        row("USA Ascension",             S, "2026-05-17", "ascension",                         "easter-week-7");
+        row("Pentecost",                 U, "2026-05-24", "pentecost",                         "easter-week-7");
+        // clang-format on
     }
     void keysOfTheTemporalCycle()
     {

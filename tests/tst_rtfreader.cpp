@@ -197,26 +197,24 @@ private slots:
         QTest::addColumn<int>("property");
         QTest::addColumn<QVariant>("expected"); // invalid: the property is not set
 
-        QTest::newRow("centre") << rtf("\\qc a\\par") << 0 << int(QTextFormat::BlockAlignment)
-                                << QVariant(int(Qt::AlignHCenter));
-        QTest::newRow("left") << rtf("\\qc a\\par\\ql b") << 1 << int(QTextFormat::BlockAlignment)
-                              << QVariant(int(Qt::AlignLeft));
-        QTest::newRow("pard resets") << rtf("\\qc a\\par\\pard b") << 1 << int(QTextFormat::BlockAlignment)
-                                     << QVariant();
-        QTest::newRow("group restores") << rtf("{\\qc a\\par}b") << 1 << int(QTextFormat::BlockAlignment) << QVariant();
-        QTest::newRow("last \\qc wins") << rtf("\\qr a\\qc\\par") << 0 << int(QTextFormat::BlockAlignment)
-                                        << QVariant(int(Qt::AlignHCenter));
-        QTest::newRow("left indent") << rtf("\\li720 a") << 0 << int(QTextFormat::BlockLeftMargin) << QVariant(48.0);
-        QTest::newRow("hanging indent") << rtf("\\li720\\fi-360 a") << 0 << int(QTextFormat::TextIndent)
-                                        << QVariant(-24.0);
-        QTest::newRow("hang stops at margin")
-            << rtf("\\li150\\fi-3000 a") << 0 << int(QTextFormat::TextIndent) << QVariant(-10.0);
-        QTest::newRow("indent clamped") << rtf("\\li99999999999 a") << 0 << int(QTextFormat::BlockLeftMargin)
-                                        << QVariant(2112.0);
-        QTest::newRow("right to left") << rtf("\\rtlpar a") << 0 << int(QTextFormat::LayoutDirection)
-                                       << QVariant(int(Qt::RightToLeft));
-        QTest::newRow("empty paragraph") << rtf("a\\par\\qc\\par b") << 1 << int(QTextFormat::BlockAlignment)
-                                         << QVariant(int(Qt::AlignHCenter));
+        const auto row = [](const char *name, const char *body, int block, QTextFormat::Property property,
+                            const QVariant &value) {
+            QTest::newRow(name) << rtf(body) << block << int(property) << value;
+        };
+        const QVariant centre(int(Qt::AlignHCenter));
+        // clang-format off
+        row("centre",                "\\qc a\\par",            0, QTextFormat::BlockAlignment,  centre);
+        row("left",                  "\\qc a\\par\\ql b",       1, QTextFormat::BlockAlignment,  int(Qt::AlignLeft));
+        row("pard resets",           "\\qc a\\par\\pard b",     1, QTextFormat::BlockAlignment,  QVariant());
+        row("group restores",        "{\\qc a\\par}b",         1, QTextFormat::BlockAlignment,  QVariant());
+        row("last \\qc wins",        "\\qr a\\qc\\par",         0, QTextFormat::BlockAlignment,  centre);
+        row("left indent",           "\\li720 a",              0, QTextFormat::BlockLeftMargin, 48.0);
+        row("hanging indent",        "\\li720\\fi-360 a",       0, QTextFormat::TextIndent,      -24.0);
+        row("hang stops at margin",  "\\li150\\fi-3000 a",      0, QTextFormat::TextIndent,      -10.0);
+        row("indent clamped",        "\\li99999999999 a",      0, QTextFormat::BlockLeftMargin, 2112.0);
+        row("right to left",         "\\rtlpar a",             0, QTextFormat::LayoutDirection, int(Qt::RightToLeft));
+        row("empty paragraph",       "a\\par\\qc\\par b",       1, QTextFormat::BlockAlignment,  centre);
+        // clang-format on
     }
 
     void blockFormat()
@@ -266,23 +264,19 @@ private slots:
         QTest::addColumn<bool>("warns");
 
         const RtfLimits input{.maxInputChars = 20};
-        QTest::newRow("input") << rtf("0123456789abcdef") << input << QStringLiteral("01234567") << true << true;
-        QTest::newRow("plain input") << QStringLiteral("0123456789abcdefghijklmnop") << input
-                                     << QStringLiteral("0123456789abcdefghij") << true << true;
         const RtfLimits paragraphs{.maxParagraphs = 2};
-        QTest::newRow("paragraphs") << rtf("a\\par b\\par c\\par d\\par") << paragraphs << QStringLiteral("a\nb\nc")
-                                    << true << true;
-        QTest::newRow("plain paragraphs")
-            << QStringLiteral("a\nb\nc\nd") << paragraphs << QStringLiteral("a\nb\nc") << true << true;
-        QTest::newRow("runs") << rtf("a\\b b\\b0 c\\b d\\b0 e") << RtfLimits{.maxRuns = 3} << QStringLiteral("abc")
-                              << true << true;
+        // clang-format off
+        QTest::newRow("input")            << rtf("0123456789abcdef") << input << "01234567" << true << true;
+        QTest::newRow("plain input")      << QStringLiteral("0123456789abcdefghijklmnop") << input << "0123456789abcdefghij" << true << true;
+        QTest::newRow("paragraphs")       << rtf("a\\par b\\par c\\par d\\par") << paragraphs << "a\nb\nc" << true << true;
+        QTest::newRow("plain paragraphs") << QStringLiteral("a\nb\nc\nd") << paragraphs << "a\nb\nc" << true << true;
+        QTest::newRow("runs")             << rtf("a\\b b\\b0 c\\b d\\b0 e") << RtfLimits{.maxRuns = 3} << "abc" << true << true;
         // Past the limit the groups are read as one: their formatting leaks into the enclosing
         // group until it closes, but no text is lost.
-        QTest::newRow("depth") << rtf("{{{\\b a{\\i b}c}d}e}f") << RtfLimits{.maxDepth = 3} << QStringLiteral("abcdef")
-                               << false << true;
-        QTest::newRow("unbroken word") << rtf("abcdefghij \\b xyz\\b0 zy\\par abcd") << RtfLimits{.maxUnbrokenChars = 4}
-                                       << QStringLiteral("abcd\u200Befgh\u200Bij xyzz\u200By\nabcd\u200B") << false
-                                       << false;
+        QTest::newRow("depth")            << rtf("{{{\\b a{\\i b}c}d}e}f") << RtfLimits{.maxDepth = 3} << "abcdef" << false << true;
+        QTest::newRow("unbroken word")    << rtf("abcdefghij \\b xyz\\b0 zy\\par abcd") << RtfLimits{.maxUnbrokenChars = 4}
+                                          << QStringLiteral("abcd\u200Befgh\u200Bij xyzz\u200By\nabcd\u200B") << false << false;
+        // clang-format on
     }
 
     void limits()

@@ -85,35 +85,31 @@ private slots:
         QTest::addColumn<QString>("locale");
         QTest::addColumn<bool>("matches");
 
-        const QString francis = QStringLiteral("Saint Francis of Assisi");
-        const QString en = QStringLiteral("en_US");
-        QTest::newRow("first word") << francis << "saint" << en << true;
-        QTest::newRow("beginning of a word") << francis << "fran" << en << true;
-        QTest::newRow("two words, other case") << francis << "FRANCIS OF" << en << true;
-        QTest::newRow("last word") << francis << "assisi" << en << true;
-        QTest::newRow("inside a word") << francis << "ncis" << en << false;
-        QTest::newRow("two spaces typed") << francis << "of  Assisi" << en << false;
-        QTest::newRow("longer than the title") << francis << "assisi, religious" << en << false;
-        QTest::newRow("empty text") << francis << "" << en << true;
-        QTest::newRow("empty title") << ""
-                                     << "a" << en << false;
+        const auto row = [](const char *name, const char *title, const char *text, bool matches,
+                            const char *locale = "en_US") {
+            QTest::newRow(name) << QString::fromUtf8(title) << QString::fromUtf8(text) << QString(locale) << matches;
+        };
+        const char *francis = "Saint Francis of Assisi";
+        // clang-format off
+        row("first word",                   francis,            "saint",             true);
+        row("beginning of a word",          francis,            "fran",              true);
+        row("two words, other case",        francis,            "FRANCIS OF",        true);
+        row("last word",                    francis,            "assisi",            true);
+        row("inside a word",                francis,            "ncis",              false);
+        row("two spaces typed",             francis,            "of  Assisi",        false);
+        row("longer than the title",        francis,            "assisi, religious", false);
+        row("empty text",                   francis,            "",                  true);
+        row("empty title",                  "",                 "a",                 false);
         // Two spaces in a row: the place after the first one starts with the second space.
-        QTest::newRow("double space: word after it") << "Feast  of Saints"
-                                                     << "of saints" << en << true;
-        QTest::newRow("double space: leading space") << "Feast  of Saints"
-                                                     << " of" << en << true;
-        QTest::newRow("double space: other text") << "Feast  of Saints"
-                                                  << " x" << en << false;
-        QTest::newRow("trailing space") << "Feast "
-                                        << " " << en << false;
+        row("double space: word after it",  "Feast  of Saints", "of saints",         true);
+        row("double space: leading space",  "Feast  of Saints", " of",               true);
+        row("double space: other text",     "Feast  of Saints", " x",                false);
+        row("trailing space",               "Feast ",           " ",                 false);
         // Letter case by the user's locale.
-        QTest::newRow("accented letters") << "Sainte Thérèse"
-                                          << "THÉR" << en << true;
-        QTest::newRow("dotless i, Turkish") << "IRMAK"
-                                            << "ırmak"
-                                            << "tr_TR" << true;
-        QTest::newRow("dotless i, English") << "IRMAK"
-                                            << "ırmak" << en << false;
+        row("accented letters",             "Sainte Thérèse",   "THÉR",              true);
+        row("dotless i, Turkish",           "IRMAK",            "ırmak",             true, "tr_TR");
+        row("dotless i, English",           "IRMAK",            "ırmak",             false);
+        // clang-format on
     }
 
     void wordBeginnings()

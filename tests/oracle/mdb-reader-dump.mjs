@@ -1,14 +1,13 @@
-// Prints a table of an Access file as JSON, read by the npm package mdb-reader:
-// {"columns": [...], "rows": [[...], ...]} with every value a string (dates as
-// YYYY-MM-DDTHH:MM:SS in UTC, the reader's own reading) or null.
+// Prints a table of an Access file as CSV, read by the npm package mdb-reader: a line of column
+// names, then a line per row; every value in double quotes (a quote inside it doubled), NULL an
+// empty field without quotes, dates as YYYY-MM-DDTHH:MM:SS.mmm in UTC (the reader's own reading).
 import MDBReader from "mdb-reader";
 import { readFileSync } from "node:fs";
 
 const [file, tableName] = process.argv.slice(2);
 const table = new MDBReader(readFileSync(file)).getTable(tableName);
 const columns = table.getColumnNames();
-const cell = (v) => (v === null ? null : v instanceof Date ? v.toISOString().slice(0, 19) : String(v));
-const rows = table.getData().map((row) => columns.map((c) => cell(row[c])));
-// ASCII only: Qt's JSON parser drops a U+FEFF that begins a string.
-const escape = (c) => "\\u" + c.charCodeAt(0).toString(16).padStart(4, "0");
-process.stdout.write(JSON.stringify({ columns, rows }).replace(/[\u007f-\uffff]/g, escape));
+const text = (v) => (v instanceof Date ? v.toISOString().slice(0, 23) : String(v));
+const field = (v) => (v === null || v === undefined ? "" : '"' + text(v).replaceAll('"', '""') + '"');
+const lines = [columns.join(","), ...table.getData().map((row) => columns.map((c) => field(row[c])).join(","))];
+process.stdout.write(lines.join("\n") + "\n");

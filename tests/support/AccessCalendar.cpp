@@ -1,48 +1,31 @@
 #include "support/AccessCalendar.h"
 
-#include "data/CalendarDate.h"
-#include "data/CalendarSchema.h"
+#include "tools/CalendarJetFile.h"
+#include "tools/jet/JetWriter.h"
 
 #include <QFile>
 #include <stdexcept>
 
 namespace AccessCalendar {
 
-double days(const QString &date)
+QByteArray bytes(const std::vector<TestDay> &rows, JetImage::Version version)
 {
-    const QDateTime when = CalendarDate::parse(date);
-    return double(QDate(1899, 12, 30).daysTo(when.date())) + when.time().msecsSinceStartOfDay() / 86400000.0;
-}
-
-JetImage image(const std::vector<TestDay> &rows, JetImage::Version version)
-{
-    using jet::ColumnType;
-    using namespace CalendarSchema;
-    const QList<JetImage::ColumnSpec> columns{{Id, ColumnType::Long},
-                                              {Date, ColumnType::DateTime},
-                                              {DateText, ColumnType::Text, 50},
-                                              {EventUniv, ColumnType::Text, 255},
-                                              {EventSua, ColumnType::Text, 255},
-                                              {TitleUniv, ColumnType::Text, 255},
-                                              {TitleSua, ColumnType::Text, 255},
-                                              {CommentaryUniv, ColumnType::Memo},
-                                              {CommentarySua, ColumnType::Memo},
-                                              {ColoursUniv, ColumnType::Text, 10},
-                                              {ColoursSua, ColumnType::Text, 10}};
-    QList<JetImage::Row> table;
-    qint64 id = 0;
+    std::vector<gen::CalendarRow> table;
     for (const TestDay &d : rows)
-        table.append({++id, days(d.Data), d.DataUniv, d.evenimentUniv, d.evenimentSUA, d.ToolTipUniv, d.ToolTipSUA,
-                      d.ComentariuUniv, d.ComentariuSUA, d.culoriUniv, d.CuloriSUA});
-    JetImage image(version);
-    image.addTable(CalendarSchema::TableName, columns, table);
-    return image;
+        table.push_back({int(table.size()) + 1, d.Data.toStdString(), d.DataUniv.toStdString(),
+                         d.evenimentUniv.toStdString(), d.evenimentSUA.toStdString(), d.ToolTipUniv.toStdString(),
+                         d.ToolTipSUA.toStdString(), d.ComentariuUniv.toStdString(), d.ComentariuSUA.toStdString(),
+                         d.culoriUniv.toStdString(), d.CuloriSUA.toStdString()});
+    const auto jetVersion = version == JetImage::Jet3 ? gen::jet::JetVersion::Jet3 : gen::jet::JetVersion::Jet4;
+    const gen::jet::Bytes file =
+        gen::jet::writeJetDatabase(jetVersion, {gen::calendarJetTable(table, jetVersion)}, 36526.0);
+    return QByteArray(reinterpret_cast<const char *>(file.data()), qsizetype(file.size()));
 }
 
 void write(const QString &path, const std::vector<TestDay> &rows, JetImage::Version version)
 {
     QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(image(rows, version).build()) < 0)
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes(rows, version)) < 0)
         throw std::runtime_error("cannot write the Access test calendar");
 }
 

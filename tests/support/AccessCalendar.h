@@ -1,19 +1,21 @@
 #pragma once
 
-#include "support/JetImage.h"
 #include "support/TestDatabase.h"
 
 #include <QByteArray>
 #include <QString>
 #include <vector>
 
-// calendarComplet as an Access file: ID Long Integer, Data Date/Time, the commentaries Memo and
-// the other texts Text, in the column order of the SQLite calendar.
+// The two kinds of Access file a test calendar is written as (the values of gen::jet::JetVersion).
+namespace JetImage {
+enum Version { Jet3, Jet4 };
+}
+
+// calendarComplet as feastbook-gen's Access writer lays it out (ID a Long Integer, Data a
+// Date/Time, each text column Text where every value fits and Memo otherwise), IDs 1..N.
 namespace AccessCalendar {
 
-JetImage image(const std::vector<TestDay> &rows, JetImage::Version version);
+QByteArray bytes(const std::vector<TestDay> &rows, JetImage::Version version);
 void write(const QString &path, const std::vector<TestDay> &rows, JetImage::Version version);
-// "YYYY-MM-DD" or "YYYY-MM-DD HH:MM:SS" as days since 1899-12-30.
-double days(const QString &date);
 
 } // namespace AccessCalendar

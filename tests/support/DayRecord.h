@@ -23,6 +23,8 @@ struct DayRecord
     QString culoriUniv;
     QString CuloriSUA;
 
+    bool operator==(const DayRecord &) const = default;
+
     // Reads the current row; throws DataError like the cursor does.
     static DayRecord read(const CalendarCursor &row)
     {
