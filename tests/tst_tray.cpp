@@ -67,6 +67,7 @@ private slots:
     void unchangedTicksSendNothing();
     void dayPicturesFollowTheDayOfTheMonth();
     void dayPicturesAreDrawnCrisply();
+    void dayIconDrawnOnDemandAnswersLikeOneOfEverySize();
     void trayMessagesAreDecoded();
     void menuHasTheSevenEntries();
     void helpFromTheMenuOpensANormalWindow();
@@ -221,6 +222,47 @@ void TestTray::dayPicturesAreDrawnCrisply()
     // The icon offers the sizes trays ask for, so none has to be scaled from another size.
     const QList<QSize> sizes = DayIcon::make(3).availableSizes();
     QVERIFY(sizes.contains(QSize(16, 16)) && sizes.contains(QSize(22, 22)) && sizes.contains(QSize(48, 48)));
+}
+
+// The day icon draws a size only when it is asked for; whatever is asked, in whatever order, it
+// must answer as an icon holding every size from the start would.
+void TestTray::dayIconDrawnOnDemandAnswersLikeOneOfEverySize()
+{
+    QIcon everySize;
+    for (int side : DayIcon::Sizes)
+        everySize.addPixmap(DayIcon::picture(12, side));
+    const QIcon onDemand = DayIcon::make(12);
+
+    const QList<QSize> requests = {{22, 22}, {8, 8},    {17, 17},   {23, 30}, {40, 16}, {64, 64},
+                                   {65, 65}, {100, 90}, {200, 200}, {16, 16}, {0, 0}};
+    for (const QSize &size : requests) {
+        for (QIcon::Mode mode : {QIcon::Normal, QIcon::Disabled, QIcon::Active, QIcon::Selected}) {
+            for (QIcon::State state : {QIcon::Off, QIcon::On}) {
+                const QByteArray where = QStringLiteral("%1x%2 mode %3 state %4")
+                                             .arg(size.width())
+                                             .arg(size.height())
+                                             .arg(mode)
+                                             .arg(state)
+                                             .toUtf8();
+                QVERIFY2(onDemand.actualSize(size, mode, state) == everySize.actualSize(size, mode, state), where);
+                QVERIFY2(onDemand.pixmap(size, 1.0, mode, state).toImage()
+                             == everySize.pixmap(size, 1.0, mode, state).toImage(),
+                         where);
+            }
+        }
+        // Painted into a rectangle of that size, as a tray or the badge does.
+        const auto painted = [&](const QIcon &icon) {
+            QImage image(size.expandedTo(QSize(1, 1)), QImage::Format_ARGB32_Premultiplied);
+            image.fill(Qt::transparent);
+            QPainter painter(&image);
+            icon.paint(&painter, QRect(QPoint(0, 0), size));
+            return image;
+        };
+        QVERIFY(painted(onDemand) == painted(everySize));
+    }
+    QCOMPARE(onDemand.availableSizes(), everySize.availableSizes());
+    QVERIFY(onDemand.availableSizes(QIcon::Disabled).isEmpty());
+    QVERIFY(!onDemand.isNull());
 }
 
 void TestTray::trayMessagesAreDecoded()

@@ -1,14 +1,13 @@
 #include "artwork/DayIcon.h"
 
+#include "artwork/DayIconEngine.h"
+
 #include <QFont>
 #include <QPainter>
 #include <QPixmap>
 
 namespace DayIcon {
 namespace {
-
-// Tray hosts ask for 16 to 64 pixels, twice that on high-density screens.
-constexpr int Sizes[] = {16, 20, 22, 24, 32, 40, 44, 48, 64, 128};
 
 const QColor PageColour(Qt::white);
 const QColor FrameColour(Qt::black);
@@ -49,18 +48,19 @@ void paint(QPainter &painter, const QRect &rect, int day)
     painter.restore();
 }
 
+QPixmap picture(int day, int size)
+{
+    QPixmap pixmap(size, size);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    paint(painter, pixmap.rect(), day);
+    painter.end();
+    return pixmap;
+}
+
 QIcon make(int day)
 {
-    QIcon icon;
-    for (int size : Sizes) {
-        QPixmap pixmap(size, size);
-        pixmap.fill(Qt::transparent);
-        QPainter painter(&pixmap);
-        paint(painter, pixmap.rect(), day);
-        painter.end();
-        icon.addPixmap(pixmap);
-    }
-    return icon;
+    return QIcon(new DayIconEngine(day));
 }
 
 } // namespace DayIcon
