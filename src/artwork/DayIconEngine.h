@@ -8,8 +8,7 @@
 // The day picture as an icon whose pixmaps are drawn when they are first asked for. Every
 // request is answered by an icon of the drawn pixmaps, and the pixmap that an icon holding
 // all sizes of DayIcon::Sizes would answer from is drawn first: so the answers are the same
-// as that icon's, while a tray that asks for one size costs one drawing, and the digits of
-// each size one font of that size.
+// as that icon's, while a tray that asks for one size costs one drawing.
 class DayIconEngine : public OnDemandIconEngine
 {
 public:
