@@ -2,18 +2,10 @@
 
 #include "data/DataError.h"
 
-#include <QTimeZone>
 #include <optional>
 
 namespace CalendarDate {
 namespace {
-
-const QTimeZone &utc()
-{
-    // Made once: making the zone costs more than the rest of a date.
-    static const QTimeZone zone = QTimeZone::utc();
-    return zone;
-}
 
 // "YYYY-MM-DD" exactly, the form the calendar stores its dates in. Start-up and the grid read
 // every row's date, and the general parser costs more than reading the rest of the row; what
@@ -43,9 +35,11 @@ std::optional<QDate> plainDate(QStringView text)
 
 } // namespace
 
+// Qt::UTC rather than a QTimeZone: a date-time in a zone holds the zone on the heap, and
+// start-up and the grid make one for every row of the calendar.
 QDateTime dateValue(QDate day)
 {
-    return QDateTime(day, QTime(0, 0), utc());
+    return QDateTime(day, QTime(0, 0), Qt::UTC);
 }
 
 QDateTime parse(const QString &text)
@@ -60,7 +54,7 @@ QDateTime parse(const QString &text)
         if (t.size() > 11 && (t.at(10) == u' ' || t.at(10) == u'T')) {
             const QTime time = QTime::fromString(t.mid(11), Qt::ISODateWithMs);
             if (time.isValid())
-                return QDateTime(day, time, utc());
+                return QDateTime(day, time, Qt::UTC);
         }
     }
     throw DataError(QStringLiteral("\"%1\" is not a date.").arg(text));
