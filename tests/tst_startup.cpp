@@ -172,8 +172,8 @@ void TestStartup::findsTodayAndTheLastRow_data()
     QTest::newRow("last row") << -199 << "" << 200 << "Event 2001-04-16" << 0;
     QTest::newRow("before the table") << 1 << "" << 0 << "" << 1;
     QTest::newRow("after the table") << -200 << "" << 0 << "" << 1;
-    // The day lookup counts days; the tip compares dates exactly, so it finds nothing.
-    QTest::newRow("time of day") << -5 << " 18:00:00" << 6 << "" << 0;
+    // A time stored with the date does not matter: the tip is that of the row the grid frames.
+    QTest::newRow("time of day") << -5 << " 18:00:00" << 6 << "Event 2001-04-16" << 0;
     QTest::newRow("midnight written out") << -5 << " 00:00:00" << 6 << "Event 2001-04-16" << 0;
 }
 
