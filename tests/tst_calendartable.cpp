@@ -1,5 +1,6 @@
 // The calendar table: opening the file, the cursor, and the column each reader takes.
 #include "data/CalendarDatabase.h"
+#include "data/CalendarDate.h"
 #include "data/DataError.h"
 #include "data/RowNumber.h"
 #include "data/VariantColumns.h"
@@ -9,6 +10,7 @@
 #include <QFile>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
+#include <QTimeZone>
 #include <QtTest>
 
 class TestCalendarTable : public QObject
@@ -45,6 +47,8 @@ private slots:
     void emptyTableHasNoLastRow();
     void columnsAreReadByNameWithoutRegardToCase();
     void badValuesRaiseErrors();
+    void datesReadAsAnIsoDateReads_data();
+    void datesReadAsAnIsoDateReads();
     void eachReaderTakesItsColumn_data();
     void eachReaderTakesItsColumn();
     void otherVariantsReadNothing();
@@ -162,6 +166,42 @@ void TestCalendarTable::badValuesRaiseErrors()
     QVERIFY_THROWS_EXCEPTION(DataError, rs->date(QStringLiteral("Data")));
     QVERIFY_THROWS_EXCEPTION(DataError, rs->text(QStringLiteral("Note")));
     QVERIFY_THROWS_EXCEPTION(DataError, rs->text(QStringLiteral("NoSuchColumn")));
+}
+
+void TestCalendarTable::datesReadAsAnIsoDateReads_data()
+{
+    QTest::addColumn<QString>("text");
+    // clang-format off
+    const char *const texts[] = {
+        "2001-04-16", "2001-04-05", " 2001-12-01 ", "2000-02-29", "2001-02-29", "1900-02-29", "2001-13-01",
+        "2001-00-10", "2001-04-00", "2001-04-31", "0000-01-01", "9999-12-31", "2001-04-1x", "2001/04/16",
+        "2001-4-16", "20010-04-16", "2001-04-16-", "+001-04-16", "2001-04-16 10:30:00", "2001-04-16T23:59:59.5",
+        "2001-04-16 noon", "", "   "};
+    // clang-format on
+    for (const char *text : texts)
+        QTest::newRow(text) << QString::fromLatin1(text);
+    QTest::newRow("other digits") << QStringLiteral("\u0662\u0660\u0660\u0661-\u0660\u0664-\u0661\u0666");
+}
+
+// Dates are read by a short path for the stored form and by Qt's ISO reading otherwise; which
+// ever reads a text, it must be read as Qt reads it, and refused where Qt refuses it.
+void TestCalendarTable::datesReadAsAnIsoDateReads()
+{
+    QFETCH(QString, text);
+    const QString t = text.trimmed();
+    const QDate day = QDate::fromString(t.left(10), Qt::ISODate);
+    QTime time(0, 0);
+    if (day.isValid() && t.size() > 10)
+        time = t.size() > 11 && (t.at(10) == u' ' || t.at(10) == u'T') ? QTime::fromString(t.mid(11), Qt::ISODateWithMs)
+                                                                       : QTime();
+    if (!day.isValid() || !time.isValid()) {
+        QVERIFY_THROWS_EXCEPTION(DataError, CalendarDate::parse(text));
+        return;
+    }
+    const QDateTime read = CalendarDate::parse(text);
+    QCOMPARE(read.date(), day);
+    QCOMPARE(read.time(), time);
+    QCOMPARE(read, QDateTime(day, time, QTimeZone::utc()));
 }
 
 void TestCalendarTable::eachReaderTakesItsColumn_data()

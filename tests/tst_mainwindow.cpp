@@ -46,6 +46,7 @@ private slots:
     void activationFocusesTheGrid();
     void onlyAPickFromTheListSwitchesTheCalendar();
     void yearLineStartsFromTheGridsYear();
+    void controlsMadeAtTheFirstShowShowWhatTheHiddenWindowKept();
 };
 
 void TestMainWindow::layoutAtTheDesignSize()
@@ -279,6 +280,28 @@ void TestMainWindow::yearLineStartsFromTheGridsYear()
     QCOMPARE(w.yearLine().text(), QStringLiteral("Current year is 2000"));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_End);
     QCOMPARE(w.yearLine().text(), QStringLiteral("Current year is 2003"));
+}
+
+// The buttons, the variant box and the year line are made when the window is first shown. What
+// happened to the hidden window before that must be on them: the stored calendar, and the year
+// of a day the grid moved to.
+void TestMainWindow::controlsMadeAtTheFirstShowShowWhatTheHiddenWindowKept()
+{
+    MainHarness h(QStringLiteral("SUA"));
+    Form2 &hidden = h.main();
+    QVERIFY(!hidden.isVisible());
+    hidden.grid().cellKeyDown(hidden.grid().SelectedCell(), InputCodes::End);
+    QCOMPARE(hidden.grid().AnulCurent(), QStringLiteral("2003"));
+
+    Form2 &w = h.shown();
+    QCOMPARE(&w, &hidden);
+    QCOMPARE(w.yearLine().text(), QStringLiteral("Current year is 2003"));
+    QCOMPARE(w.yearLine().cursorPosition(), 0);
+    QCOMPARE(w.variantBox().currentText(), QStringLiteral("The USA Feastbook"));
+    QVERIFY(w.button(3).isVisible() && w.variantBox().isVisible() && w.yearLine().isVisible());
+    // The buttons work: Close unloads the window.
+    emit w.button(3).Click();
+    QTRY_VERIFY(!h.module.windows().isLoaded<Form2>());
 }
 
 QTEST_MAIN(TestMainWindow)

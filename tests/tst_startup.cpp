@@ -1,13 +1,19 @@
 // Start-up, the stored variant, today's row and the last row, damaged calendars, and the ways
 // it ends.
+#include "artwork/ApplicationIcon.h"
+#include "artwork/DeferredIconEngine.h"
 #include "controls/CimpData.h"
 #include "controls/VisualControl.h"
 #include "core/ErrorTrap.h"
 #include "data/CalendarVariant.h"
+#include "platform/HelpViewer.h"
 #include "support/AccessCalendar.h"
 #include "support/ShellHarness.h"
 #include "windows/Form2.h"
 #include "windows/Form3.h"
+#include "windows/frmAboutReg.h"
+#include "windows/frmAutori.h"
+#include "windows/frmSearch.h"
 
 #include <QApplication>
 #include <QCryptographicHash>
@@ -18,6 +24,22 @@
 namespace {
 
 const QDate Today(2001, 4, 16);
+
+QIcon sampleIcon()
+{
+    QIcon icon;
+    for (int side : {16, 32}) {
+        QPixmap pixmap(side, side);
+        pixmap.fill(side == 16 ? Qt::red : Qt::blue);
+        icon.addPixmap(pixmap);
+    }
+    return icon;
+}
+
+QImage iconImage(const QIcon &icon, int side)
+{
+    return icon.pixmap(QSize(side, side), 1.0).toImage();
+}
 
 QByteArray fileHash(const QString &path)
 {
@@ -44,6 +66,8 @@ private slots:
     void unusableDatabaseEndsStartUpAfterOneReport_data();
     void unusableDatabaseEndsStartUpAfterOneReport();
     void mainWindowIsLoadedHiddenBeforeTheIconIsAdded();
+    void deferredIconIsMadeWhenFirstAskedAndAnswersAsMade();
+    void everyWindowCarriesTheApplicationIcon();
     void exitRemovesTheIconBeforeTheProcessEnds();
     void secondStartShowsTheCalendarWindowOnceStarted();
     void databaseFileIsNeverWritten();
@@ -148,8 +172,8 @@ void TestStartup::findsTodayAndTheLastRow_data()
     QTest::newRow("last row") << -199 << "" << 200 << "Event 2001-04-16" << 0;
     QTest::newRow("before the table") << 1 << "" << 0 << "" << 1;
     QTest::newRow("after the table") << -200 << "" << 0 << "" << 1;
-    // The day lookup counts days; the tip compares dates exactly, so it finds nothing.
-    QTest::newRow("time of day") << -5 << " 18:00:00" << 6 << "" << 0;
+    // A time stored with the date does not matter: the tip is that of the row the grid frames.
+    QTest::newRow("time of day") << -5 << " 18:00:00" << 6 << "Event 2001-04-16" << 0;
     QTest::newRow("midnight written out") << -5 << " 00:00:00" << 6 << "Event 2001-04-16" << 0;
 }
 
@@ -339,6 +363,48 @@ void TestStartup::mainWindowIsLoadedHiddenBeforeTheIconIsAdded()
     QVERIFY(!main.isVisible());
     QCOMPARE(main.windowTitle(), QStringLiteral("Feastbook"));
     QCOMPARE(h.platform.events, QStringList{QStringLiteral("add")});
+}
+
+void TestStartup::deferredIconIsMadeWhenFirstAskedAndAnswersAsMade()
+{
+    int makings = 0;
+    const QIcon deferred(new DeferredIconEngine([&makings] {
+        ++makings;
+        return sampleIcon();
+    }));
+    QWidget window;
+    window.setWindowIcon(deferred);
+    QVERIFY(!deferred.isNull());
+    QCOMPARE(makings, 0);
+
+    const QIcon made = sampleIcon();
+    QCOMPARE(deferred.availableSizes(), made.availableSizes());
+    for (int side : {8, 16, 20, 32, 48}) {
+        QCOMPARE(deferred.actualSize(QSize(side, side)), made.actualSize(QSize(side, side)));
+        QCOMPARE(iconImage(deferred, side), iconImage(made, side));
+        QCOMPARE(deferred.pixmap(QSize(side, side), 1.0, QIcon::Disabled).toImage(),
+                 made.pixmap(QSize(side, side), 1.0, QIcon::Disabled).toImage());
+    }
+    QCOMPARE(makings, 1);
+}
+
+// The application icon is not set on the application, so that the tray's hidden window does
+// not draw it at start-up; every window of the program sets it on itself instead (the
+// commentary window shows a picture of its own).
+void TestStartup::everyWindowCarriesTheApplicationIcon()
+{
+    ShellHarness h;
+    h.writeDays(TestDatabase::days(Today, 30));
+    QVERIFY(h.load());
+
+    const QImage expected = iconImage(ApplicationIcon::icon(), 32);
+    QVERIFY(!expected.isNull());
+    WindowRegistry &windows = h.module.windows();
+    HelpViewer help;
+    const QList<QWidget *> all = {&windows.window<Form2>(), &windows.window<frmSearch>(),
+                                  &windows.window<frmAboutReg>(), &windows.window<frmAutori>(), &help};
+    for (QWidget *window : all)
+        QVERIFY2(iconImage(window->windowIcon(), 32) == expected, window->metaObject()->className());
 }
 
 void TestStartup::exitRemovesTheIconBeforeTheProcessEnds()

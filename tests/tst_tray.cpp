@@ -12,6 +12,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QImage>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QtTest>
 
@@ -43,6 +44,53 @@ QImage render(int day, int size)
     return image;
 }
 
+// The day's blue over the white page: how much of a pixel the number covers, 0 to 255, or -1
+// for a pixel that is neither page nor number (the frame, the rings).
+int ink(QColor c)
+{
+    if (c.alpha() != 255 || c.blue() != 255 || c.red() != c.green())
+        return -1;
+    return 255 - c.red();
+}
+
+// Paints nowhere; counts the pieces of text a painter hands it.
+class TextCounter : public QPaintDevice, public QPaintEngine
+{
+public:
+    int texts = 0;
+
+    QPaintEngine *paintEngine() const override { return const_cast<TextCounter *>(this); }
+    int metric(PaintDeviceMetric metric) const override
+    {
+        switch (metric) {
+        case PdmWidth:
+        case PdmHeight:
+        case PdmWidthMM:
+        case PdmHeightMM:
+            return 64;
+        case PdmDepth:
+            return 32;
+        case PdmDpiX:
+        case PdmDpiY:
+        case PdmPhysicalDpiX:
+        case PdmPhysicalDpiY:
+            return 96;
+        case PdmDevicePixelRatioScaled:
+            return int(devicePixelRatioFScale());
+        default:
+            return 1;
+        }
+    }
+    bool begin(QPaintDevice *) override { return true; }
+    bool end() override { return true; }
+    void updateState(const QPaintEngineState &) override {}
+    void drawPixmap(const QRectF &, const QPixmap &, const QRectF &) override {}
+    void drawPath(const QPainterPath &) override {}
+    void drawPolygon(const QPointF *, int, PolygonDrawMode) override {}
+    void drawTextItem(const QPointF &, const QTextItem &) override { ++texts; }
+    Type type() const override { return User; }
+};
+
 int countPixels(const QImage &image, const std::function<bool(QColor)> &accept)
 {
     int n = 0;
@@ -67,6 +115,10 @@ private slots:
     void unchangedTicksSendNothing();
     void dayPicturesFollowTheDayOfTheMonth();
     void dayPicturesAreDrawnCrisply();
+    void dayNumbersSitOnThePageAtEverySize();
+    void dayNumbersHaveWholePixelStems();
+    void dayPicturesAreDrawnWithoutText();
+    void dayIconDrawnOnDemandAnswersLikeOneOfEverySize();
     void trayMessagesAreDecoded();
     void menuHasTheSevenEntries();
     void helpFromTheMenuOpensANormalWindow();
@@ -221,6 +273,121 @@ void TestTray::dayPicturesAreDrawnCrisply()
     // The icon offers the sizes trays ask for, so none has to be scaled from another size.
     const QList<QSize> sizes = DayIcon::make(3).availableSizes();
     QVERIFY(sizes.contains(QSize(16, 16)) && sizes.contains(QSize(22, 22)) && sizes.contains(QSize(48, 48)));
+}
+
+// Every number at every size: clear of the frame and the rings, white beside and below it, centred
+// across the page, as tall as every other, its two digits apart, and unlike any other day's.
+void TestTray::dayNumbersSitOnThePageAtEverySize()
+{
+    for (int size : DayIcon::Sizes) {
+        const qreal s = size / 16.0;
+        QList<QImage> seen;
+        QRect first;
+        for (int day = 1; day <= 31; ++day) {
+            const QImage image = render(day, size);
+            const QByteArray where = QStringLiteral("day %1 at %2 pixels").arg(day).arg(size).toUtf8();
+            QRect box;
+            for (int y = 0; y < size; ++y)
+                for (int x = 0; x < size; ++x)
+                    if (ink(image.pixelColor(x, y)) > 0)
+                        box |= QRect(x, y, 1, 1);
+            QVERIFY2(!box.isEmpty(), where);
+            // Above, the rings may come down to its first row on the smallest pages.
+            for (int y = box.top(); y <= box.bottom() + 1; ++y)
+                for (int x = box.left() - 1; x <= box.right() + 1; ++x)
+                    QVERIFY2(ink(image.pixelColor(x, y)) >= 0, where);
+            QVERIFY2(qAbs((box.left() + box.right() + 1) / 2.0 - 7.5 * s) <= 1, where);
+            if (day == 1)
+                first = box;
+            QVERIFY2(box.top() == first.top() && box.bottom() == first.bottom(), where);
+            if (day >= 10) {
+                bool gap = false;
+                for (int x = box.left(); x <= box.right() && !gap; ++x) {
+                    int column = 0;
+                    for (int y = box.top(); y <= box.bottom(); ++y)
+                        column += ink(image.pixelColor(x, y));
+                    gap = column == 0;
+                }
+                QVERIFY2(gap, where);
+            }
+            QVERIFY2(!seen.contains(image), where);
+            seen.append(image);
+        }
+    }
+}
+
+// The sides of a 0 are upright strokes laid on whole pixels: halfway down, every pixel is
+// either the number's or the page's, so the digit is sharp rather than smeared.
+void TestTray::dayNumbersHaveWholePixelStems()
+{
+    for (int size : DayIcon::Sizes) {
+        const QImage ten = render(10, size);
+        QRect box;
+        for (int y = 0; y < size; ++y)
+            for (int x = 0; x < size; ++x)
+                if (ink(ten.pixelColor(x, y)) > 0)
+                    box |= QRect(x, y, 1, 1);
+        for (int y = box.top() + box.height() * 2 / 5; y <= box.top() + box.height() / 2; ++y)
+            for (int x = box.center().x(); x <= box.right() + 1; ++x) {
+                const int covered = ink(ten.pixelColor(x, y));
+                QVERIFY2(covered == 0 || covered == 255,
+                         QStringLiteral("%1 pixels, x %2 y %3").arg(size).arg(x).arg(y).toUtf8());
+            }
+    }
+}
+
+// The number is drawn from outlines of the program's own, not as text: the icon is the first
+// thing shown, and text would first set up the font system and read every installed font.
+void TestTray::dayPicturesAreDrawnWithoutText()
+{
+    TextCounter counter;
+    QPainter painter(&counter);
+    for (int day : {1, 10, 28})
+        for (int size : {16, 22, 48})
+            DayIcon::paint(painter, QRect(0, 0, size, size), day);
+    painter.end();
+    QCOMPARE(counter.texts, 0);
+}
+
+// The day icon draws a size only when it is asked for; whatever is asked, in whatever order, it
+// must answer as an icon holding every size from the start would.
+void TestTray::dayIconDrawnOnDemandAnswersLikeOneOfEverySize()
+{
+    QIcon everySize;
+    for (int side : DayIcon::Sizes)
+        everySize.addPixmap(DayIcon::picture(12, side));
+    const QIcon onDemand = DayIcon::make(12);
+
+    const QList<QSize> requests = {{22, 22}, {8, 8},    {17, 17},   {23, 30}, {40, 16}, {64, 64},
+                                   {65, 65}, {100, 90}, {200, 200}, {16, 16}, {0, 0}};
+    for (const QSize &size : requests) {
+        for (QIcon::Mode mode : {QIcon::Normal, QIcon::Disabled, QIcon::Active, QIcon::Selected}) {
+            for (QIcon::State state : {QIcon::Off, QIcon::On}) {
+                const QByteArray where = QStringLiteral("%1x%2 mode %3 state %4")
+                                             .arg(size.width())
+                                             .arg(size.height())
+                                             .arg(mode)
+                                             .arg(state)
+                                             .toUtf8();
+                QVERIFY2(onDemand.actualSize(size, mode, state) == everySize.actualSize(size, mode, state), where);
+                QVERIFY2(onDemand.pixmap(size, 1.0, mode, state).toImage()
+                             == everySize.pixmap(size, 1.0, mode, state).toImage(),
+                         where);
+            }
+        }
+        // Painted into a rectangle of that size, as a tray or the badge does.
+        const auto painted = [&](const QIcon &icon) {
+            QImage image(size.expandedTo(QSize(1, 1)), QImage::Format_ARGB32_Premultiplied);
+            image.fill(Qt::transparent);
+            QPainter painter(&image);
+            icon.paint(&painter, QRect(QPoint(0, 0), size));
+            return image;
+        };
+        QVERIFY(painted(onDemand) == painted(everySize));
+    }
+    QCOMPARE(onDemand.availableSizes(), everySize.availableSizes());
+    QVERIFY(onDemand.availableSizes(QIcon::Disabled).isEmpty());
+    QVERIFY(!onDemand.isNull());
 }
 
 void TestTray::trayMessagesAreDecoded()

@@ -5,10 +5,10 @@
 #include "core/ErrorTrap.h"
 #include "core/Module1.h"
 #include "core/Platform.h"
-#include "data/CalendarDate.h"
 #include "data/CalendarSchema.h"
 #include "data/CalendarVariant.h"
 #include "data/DataError.h"
+#include "data/GridRows.h"
 #include "data/RowNumber.h"
 #include "data/RowWalk.h"
 #include "data/VariantColumns.h"
@@ -18,6 +18,7 @@
 #include "windows/frmSearch.h"
 
 #include <QAction>
+#include <limits>
 
 namespace {
 
@@ -77,7 +78,6 @@ bool frmShell::Form_Load()
         if (m.CalendarVariant.isEmpty())
             m.CalendarVariant = Variant::Universal; // not written back: the store stays as it was
     });
-    trap([&] { walkForToday(true); });
     findLastAndTodayRows();
     trap([&] { checkTodayIsInTheCalendar(); });
     // The grid of the main window reads TodayRowId and LastRowId when it loads.
@@ -120,8 +120,7 @@ void frmShell::checkTodayIsInTheCalendar()
     if (m.TodayRowId != 0 || !m_lastDay.isValid())
         return;
     if (m_source.isOwn()) {
-        if (renewOwnCalendar())
-            walkForToday(true);
+        renewOwnCalendar();
         return;
     }
     ErrorTrap(m_platform).report(m_source.todayMissingAdvice(today(), m_firstDay, m_lastDay));
@@ -183,57 +182,61 @@ void frmShell::applyTooltipRule()
         m_tray.szTip = TrayIconData::tipField(*text);
 }
 
-// Walks the shared cursor from its first row; each row dated today sets the tip. At start-up
-// the walk stops at the first match, at a change of date it visits every row. A row that cannot
-// be read is passed over, so that it hides no later row; its damage is reported once.
-void frmShell::walkForToday(bool stopAtMatch)
+// At a change of date: walks the shared cursor from its first row, and each row dated today sets
+// the tip. A row that cannot be read is passed over, so that it hides no later row; its damage
+// is reported once.
+void frmShell::walkForToday()
 {
-    const QDateTime todayValue = CalendarDate::dateValue(today());
+    const QDate day = today();
     m.reportDamage(RowWalk::fromFirst(*m.CalendarRs, [&](const CalendarCursor &row, int) {
-        if (row.date(CalendarSchema::Date) != todayValue)
-            return RowWalk::Next::Continue;
-        applyTooltipRule();
-        return stopAtMatch ? RowWalk::Next::Stop : RowWalk::Next::Continue;
+        if (row.date(CalendarSchema::Date).date() == day) // as at start-up: the calendar day
+            applyTooltipRule();
+        return RowWalk::Next::Continue;
     }));
 }
 
 // LastRowId and TodayRowId are places in the table: the grid and the commentary window count
-// rows by their place, so start-up must too. A calendar should number its rows 1..N in the order
+// rows by their place, so start-up must too. The same walk gives the tray its tip, from the row
+// that is today's place. A calendar should number its rows 1..N in the order
 // it stores them; one that does not is told so once, and the places are used.
 void frmShell::findLastAndTodayRows()
 {
     ErrorTrap trap(m_platform);
     trap([&] {
         const QDate day = today();
-        int rows = 0;
         int todayPlace = 0;
         QDate first;
         QDate last;
         QString misnumbered;
-        const QString damage = RowWalk::fromFirst(*m.CalendarRs, [&](const CalendarCursor &row, int place) {
-            rows = place;
-            // Calendar days, so a time of day stored with the date does not matter here.
-            const QDate date = row.date(CalendarSchema::Date).date();
-            if (todayPlace == 0 && date == day)
-                todayPlace = place;
-            first = first.isValid() ? first : date;
-            last = date;
-            const qint64 id = row.integer(CalendarSchema::Id);
-            if (id != place && misnumbered.isEmpty())
-                misnumbered = QStringLiteral("The calendar's rows are not numbered in order: row %1 has the ID %2. "
-                                             "Feastbook takes the days in the order the table stores them.")
-                                  .arg(place)
-                                  .arg(id);
-            return RowWalk::Next::Continue;
-        });
-        m.reportDamage(damage);
+        // The grid's rows are read in the same walk, for the main window to show them.
+        const GridRows::Pass pass = m.CalendarRows.read(
+            *m.CalendarRs, m.CalendarVariant, std::numeric_limits<int>::max(),
+            [&](const CalendarCursor &row, int place) {
+                // Calendar days, so a time of day stored with the date does not matter here.
+                const QDate date = row.date(CalendarSchema::Date).date();
+                const bool firstToday = todayPlace == 0 && date == day;
+                if (firstToday)
+                    todayPlace = place;
+                first = first.isValid() ? first : date;
+                last = date;
+                const qint64 id = row.integer(CalendarSchema::Id);
+                if (id != place && misnumbered.isEmpty())
+                    misnumbered = QStringLiteral("The calendar's rows are not numbered in order: row %1 has the ID %2. "
+                                                 "Feastbook takes the days in the order the table stores them.")
+                                      .arg(place)
+                                      .arg(id);
+                if (firstToday)
+                    applyTooltipRule(); // the tip of the row the grid and the commentary take for today
+            });
+        m.PendingGridPass = Module1::GridPass{m.CalendarVariant, pass};
+        m.reportDamage(pass.damage);
         if (!misnumbered.isEmpty())
             trap.report(misnumbered);
-        if (rows == 0)
+        if (pass.read == 0)
             throw DataError(QStringLiteral("No current record: the table %1 is empty.").arg(CalendarSchema::TableName));
         m_firstDay = first;
         m_lastDay = last;
-        m.LastRowId = toRowNumber(rows);
+        m.LastRowId = toRowNumber(pass.read);
         m.TodayRowId = toRowNumber(todayPlace);
     });
 }
@@ -252,7 +255,7 @@ void frmShell::Timer1_Timer()
             LastTickDate = day;
             if (ownCalendarLacks(day))
                 continueWithRenewedCalendar();
-            walkForToday(false);
+            walkForToday();
         }
     });
     trap([&] {

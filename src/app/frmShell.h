@@ -61,7 +61,7 @@ private:
     void continueWithRenewedCalendar();
     bool ownCalendarLacks(QDate day) const;
     void applyTooltipRule();
-    void walkForToday(bool stopAtMatch);
+    void walkForToday();
     void findLastAndTodayRows();
     void handToTray();
     QDate today() const;

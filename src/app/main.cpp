@@ -1,6 +1,5 @@
 #include "app/CommandLine.h"
 #include "app/frmShell.h"
-#include "artwork/ApplicationIcon.h"
 #include "core/Module1.h"
 #include "platform/QtPlatform.h"
 #include "platform/SingleInstance.h"
@@ -43,7 +42,6 @@ int main(int argc, char *argv[])
     QGuiApplication::setDesktopFileName(QStringLiteral("org.feastbook.Feastbook"));
     QApplication app(argc, argv);
     app.setApplicationName(QStringLiteral("Feastbook"));
-    app.setWindowIcon(ApplicationIcon::icon());
     // A resident program: closing its last window does not end it; only "Exit" does.
     app.setQuitOnLastWindowClosed(false);
 

@@ -1,5 +1,7 @@
 #include "artwork/ApplicationIcon.h"
 
+#include "artwork/DeferredIconEngine.h"
+
 #include <QPixmap>
 
 // The icon files live in the static artwork library, where the linker would drop their
@@ -9,7 +11,9 @@ static void registerArtwork()
     Q_INIT_RESOURCE(feastbook);
 }
 
-QIcon ApplicationIcon::icon()
+namespace {
+
+QIcon drawn()
 {
     registerArtwork();
     QIcon icon(QStringLiteral(":/icons/feastbook.svg"));
@@ -17,4 +21,11 @@ QIcon ApplicationIcon::icon()
     if (!small.isNull())
         icon.addPixmap(small);
     return icon;
+}
+
+} // namespace
+
+QIcon ApplicationIcon::icon()
+{
+    return QIcon(new DeferredIconEngine(&drawn));
 }

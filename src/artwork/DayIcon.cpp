@@ -1,14 +1,13 @@
 #include "artwork/DayIcon.h"
 
-#include <QFont>
+#include "artwork/DayDigits.h"
+#include "artwork/DayIconEngine.h"
+
 #include <QPainter>
 #include <QPixmap>
 
 namespace DayIcon {
 namespace {
-
-// Tray hosts ask for 16 to 64 pixels, twice that on high-density screens.
-constexpr int Sizes[] = {16, 20, 22, 24, 32, 40, 44, 48, 64, 128};
 
 const QColor PageColour(Qt::white);
 const QColor FrameColour(Qt::black);
@@ -23,7 +22,6 @@ void paint(QPainter &painter, const QRect &rect, int day)
     painter.save();
     painter.translate(rect.topLeft());
     painter.setRenderHint(QPainter::Antialiasing, rect.width() > 16);
-    painter.setRenderHint(QPainter::TextAntialiasing, true);
 
     // The page: 15 x 13 design pixels under a 2-pixel strip for the rings.
     const QRectF page(0.5 * s, 2.5 * s, 14 * s, 12 * s);
@@ -37,30 +35,29 @@ void paint(QPainter &painter, const QRect &rect, int day)
     for (qreal x : {4.0, 10.0})
         painter.drawRoundedRect(QRectF(x * s, 0.5 * s, 2 * s, 4 * s), s, s);
 
-    QFont font(QStringLiteral("DejaVu Sans Condensed"));
-    font.setStyleHint(QFont::SansSerif);
-    font.setBold(true);
-    font.setStretch(QFont::Condensed);
-    font.setPixelSize(qMax(1, qRound(10 * s)));
-    painter.setFont(font);
-    painter.setPen(DigitColour);
-    painter.drawText(QRectF(page.left() + s, page.top() + s, page.width() - s, page.height() - s), Qt::AlignCenter,
-                     QString::number(day));
+    // The number on whole pixels, centred across the page and between the rings and its foot.
+    const QRectF inside(s, 4 * s, 13 * s, 10 * s);
+    const DayDigits::Metrics metrics = DayDigits::forHeight(qRound(7.5 * s));
+    const QPoint topLeft(qRound(inside.left() + (inside.width() - DayDigits::width(day, metrics)) / 2),
+                         qRound(inside.top() + (inside.height() - metrics.height) / 2));
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    painter.fillPath(DayDigits::outline(day, topLeft, metrics), DigitColour);
     painter.restore();
+}
+
+QPixmap picture(int day, int size)
+{
+    QPixmap pixmap(size, size);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    paint(painter, pixmap.rect(), day);
+    painter.end();
+    return pixmap;
 }
 
 QIcon make(int day)
 {
-    QIcon icon;
-    for (int size : Sizes) {
-        QPixmap pixmap(size, size);
-        pixmap.fill(Qt::transparent);
-        QPainter painter(&pixmap);
-        paint(painter, pixmap.rect(), day);
-        painter.end();
-        icon.addPixmap(pixmap);
-    }
-    return icon;
+    return QIcon(new DayIconEngine(day));
 }
 
 } // namespace DayIcon

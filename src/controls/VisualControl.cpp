@@ -169,11 +169,8 @@ void VisualControl::LoadGrid()
 // once in the run, the colour codes that cannot colour anything once per load.
 void VisualControl::readTable()
 {
-    auto rs = m.CalendarDb ? m.CalendarDb->openTable(CalendarSchema::TableName) : nullptr;
-    if (!rs)
-        throw DataError(QStringLiteral("The calendar database is not open."));
     const int held = rows();
-    const GridRows::Pass pass = m_rows.read(*rs, m.CalendarVariant, held);
+    const GridRows::Pass pass = takeOrReadPass(held);
     m.reportDamage(pass.damage);
     if (const GridRows::BadColours &bad = pass.badColours; bad.count > 0)
         ErrorTrap(m_platform)
@@ -192,9 +189,22 @@ void VisualControl::readTable()
                 .arg(held));
 }
 
+// The pass start-up made for this variant, when there is one; else a pass of our own.
+GridRows::Pass VisualControl::takeOrReadPass(int held)
+{
+    std::optional<Module1::GridPass> pending;
+    pending.swap(m.PendingGridPass);
+    if (pending && pending->variant == m.CalendarVariant)
+        return pending->pass;
+    auto rs = m.CalendarDb ? m.CalendarDb->openTable(CalendarSchema::TableName) : nullptr;
+    if (!rs)
+        throw DataError(QStringLiteral("The calendar database is not open."));
+    return m.CalendarRows.read(*rs, m.CalendarVariant, held);
+}
+
 void VisualControl::fillCell(int k, int row)
 {
-    const GridRow &day = m_rows.at(row);
+    const GridRow &day = m.CalendarRows.at(row);
     CimpData &c = *CimpData1[k];
     c.setCaption2(day.event);
     c.setCaption1(day.date);
@@ -272,7 +282,7 @@ std::array<int, 3> VisualControl::separatorRows() const
 
 void VisualControl::refreshYearCaption()
 {
-    m_AnulCurent = m_rows.at(m_CurrentRecord).year;
+    m_AnulCurent = m.CalendarRows.at(m_CurrentRecord).year;
     setYearCaption(YearCaptionPrefix + m_AnulCurent);
 }
 

@@ -75,6 +75,7 @@ protected:
 private:
     void createCells();
     void readTable();
+    GridRows::Pass takeOrReadPass(int held);
     void showFirstPage();
     void fillCell(int k, int row);
     void highlight(int k);
@@ -97,7 +98,6 @@ private:
     Platform &m_platform;
     std::array<CimpData *, CellCount + 1> CimpData1{}; // index 1..21
     QScrollBar *VScroll1;
-    GridRows m_rows;
 
     qint16 m_CurrentRecord = 0;
     int m_SelectedCell = -1;

@@ -3,10 +3,12 @@
 #include "core/WindowRegistry.h"
 #include "data/CalendarCursor.h"
 #include "data/CalendarDatabase.h"
+#include "data/GridRows.h"
 
 #include <QSet>
 #include <QString>
 #include <memory>
+#include <optional>
 
 class Platform;
 
@@ -31,6 +33,17 @@ public:
     qint16 TodayRowId = 0;
     qint16 LastRowId = 0;
     QString DayOfMonthText;
+
+    // The days the grid shows. Start-up reads them in the walk that finds today and the last
+    // row, and leaves that walk's outcome here for the grid's next load of the same variant: the
+    // main window is loaded before the icon shows, and need not walk the table a second time.
+    GridRows CalendarRows;
+    struct GridPass
+    {
+        QString variant;
+        GridRows::Pass pass;
+    };
+    std::optional<GridPass> PendingGridPass;
 
     // Reports a damaged value of the calendar the first time it is met in this run. Start-up,
     // the grid, the rollover and the search all walk the same rows; one box per damage is

@@ -5,7 +5,6 @@
 #include "data/DataError.h"
 #include "data/jet/JetError.h"
 
-#include <QTimeZone>
 #include <cmath>
 
 namespace {
@@ -160,8 +159,7 @@ QDateTime AccessCursor::date(const QString &column) const
     if (const auto *d = std::get_if<jet::DateTime>(&v)) {
         try {
             const jet::CivilTime t = jet::toCivil(*d);
-            return QDateTime(QDate(t.year, t.month, t.day), QTime(t.hour, t.minute, t.second, t.millisecond),
-                             QTimeZone::utc());
+            return QDateTime(QDate(t.year, t.month, t.day), QTime(t.hour, t.minute, t.second, t.millisecond), Qt::UTC);
         } catch (const jet::JetError &) {
             typeMismatch(column, v, CursorMessages::notADate);
         }

@@ -30,15 +30,32 @@ const GridRow &GridRows::at(int place) const
     return m_rows[size_t(checked(place))];
 }
 
-GridRows::Pass GridRows::read(CalendarCursor &rs, const QString &variant, int held)
+GridRows::Pass GridRows::read(CalendarCursor &rs, const QString &variant, int held, const AlsoVisit &alsoVisit)
 {
     Pass pass;
-    pass.damage = RowWalk::fromFirst(rs, [&](const CalendarCursor &row, int place) {
+    // A row's failures are kept here rather than thrown, so that the grid's reading and the
+    // other visit each do what they can with the row, and the pass stops where it should.
+    const QString walkDamage = RowWalk::fromFirst(rs, [&](const CalendarCursor &row, int place) {
         pass.read = place;
-        readRow(row, variant, place, pass.badColours);
+        if (place <= Capacity)
+            visit([&] { readRow(row, variant, place, pass.badColours); }, pass.damage);
+        if (alsoVisit)
+            visit([&] { alsoVisit(row, place); }, pass.damage);
         return place < held ? RowWalk::Next::Continue : RowWalk::Next::Stop;
     });
+    if (pass.damage.isEmpty())
+        pass.damage = walkDamage; // moving on failed after the rows before it were read
     return pass;
+}
+
+void GridRows::visit(const std::function<void()> &step, QString &damage)
+{
+    try {
+        step();
+    } catch (const std::exception &e) {
+        if (damage.isEmpty())
+            damage = QString::fromUtf8(e.what());
+    }
 }
 
 // Each value on its own: a NULL colour must not cost the row its text. The first failure is

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 #include <vector>
 
 class CalendarCursor;
@@ -39,10 +40,15 @@ public:
 
     GridRows();
 
+    // What else a pass does with each row it visits; it may throw DataError for a value it cannot
+    // read, which is kept as the pass's damage like the grid's own.
+    using AlsoVisit = std::function<void(const CalendarCursor &row, int place)>;
+
     // Reads the first `held` rows of the table for a calendar variant. A row the variant does not
     // know is left as it was. A value that cannot be read costs only itself: the row keeps what
     // could be read, a colour code that cannot be read is held as black, and the pass goes on.
-    Pass read(CalendarCursor &rs, const QString &variant, int held);
+    // Rows past Capacity are visited (for alsoVisit and the count) but not held.
+    Pass read(CalendarCursor &rs, const QString &variant, int held, const AlsoVisit &alsoVisit = {});
 
     // The row at a place; throws DataError for a place outside 0..Capacity.
     const GridRow &at(int place) const;
@@ -51,6 +57,7 @@ public:
 
 private:
     void readRow(const CalendarCursor &row, const QString &variant, int place, BadColours &badColours);
+    static void visit(const std::function<void()> &step, QString &damage);
 
     std::vector<GridRow> m_rows;
 };

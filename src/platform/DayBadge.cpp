@@ -1,5 +1,6 @@
 #include "platform/DayBadge.h"
 
+#include "artwork/ApplicationIcon.h"
 #include "core/Platform.h"
 
 #include <QGuiApplication>
@@ -13,6 +14,7 @@ DayBadge::DayBadge(std::function<void(int)> deliver, QWidget *parent)
     setFixedSize(Side, Side);
     setAttribute(Qt::WA_TranslucentBackground);
     setAccessibleName(QStringLiteral("Feastbook: today's day"));
+    setWindowIcon(ApplicationIcon::icon());
 }
 
 void DayBadge::setIcon(const QIcon &icon)

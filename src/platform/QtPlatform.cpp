@@ -1,5 +1,6 @@
 #include "platform/QtPlatform.h"
 
+#include "artwork/ApplicationIcon.h"
 #include "platform/XdgFolders.h"
 
 #include <QCoreApplication>
@@ -53,6 +54,7 @@ QStringList QtPlatform::installedDataFolders() const
 void QtPlatform::messageBox(const QString &text)
 {
     QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Feastbook"), text, QMessageBox::Ok);
+    box.setWindowIcon(ApplicationIcon::icon());
     box.exec();
 }
 

@@ -59,19 +59,70 @@ const QString YearCaptionPrefix = QStringLiteral("Current year is ");
 Form2::Form2(Module1 &module) : m(module)
 {
     setWindowTitle(QStringLiteral("The Feastbook"));
-    createControls();
-    connectControls();
+    createGrid();
+    connectGrid();
     resize(Twips::px(ClientWidth), Twips::px(ClientHeight));
     WindowPlacement::centreOnScreen(*this);
     Form_Load();
 }
 
-void Form2::createControls()
+void Form2::createGrid()
 {
     Visual = new VisualControl(m, this);
     Visual->setGeometry(Twips::rect(GridDesign));
-
     m_hover = new HoverGroup(this);
+}
+
+void Form2::connectGrid()
+{
+    connect(Visual, &VisualControl::MouseMove, m_hover, [this] { m_hover->resetExcept(); });
+    connect(Visual, &VisualControl::Change, this, [this] { showYear(Visual->AnulCurent()); });
+    connect(Visual, &VisualControl::closeRequested, this, &Form2::unloadSelf);
+    connect(Visual, &VisualControl::commentaryRequested, this, [this] { showCommentary(); });
+    connect(Visual, &VisualControl::searchRequested, this, &Form2::showSearch);
+    m.windows().onActivation(this, &Form2::Form_Activate);
+}
+
+// The controls come up as the window loaded them: the variant box on the stored calendar and
+// the year line on the grid's year.
+void Form2::ensureControls()
+{
+    if (Combo1)
+        return;
+    createControls();
+    connectControls();
+    ErrorTrap trap(m.platform());
+    trap([&] { showVariant(); });
+    trap([&] { applyYear(); });
+}
+
+void Form2::setVisible(bool visible)
+{
+    if (visible)
+        ensureControls();
+    QWidget::setVisible(visible);
+}
+
+QComboBox &Form2::variantBox()
+{
+    ensureControls();
+    return *Combo1;
+}
+
+QLineEdit &Form2::yearLine()
+{
+    ensureControls();
+    return *Text1;
+}
+
+MuvButtons &Form2::button(int index)
+{
+    ensureControls();
+    return *m_buttons.at(index);
+}
+
+void Form2::createControls()
+{
     m_buttons = m_hover->addButtons(m.platform(), Buttons);
     cmdComment = m_buttons[0];
     cmdSearch = m_buttons[1];
@@ -111,37 +162,21 @@ void Form2::createControls()
 
 void Form2::connectControls()
 {
-    connect(Visual, &VisualControl::MouseMove, m_hover, [this] { m_hover->resetExcept(); });
-    connect(Visual, &VisualControl::Change, this, [this] { showYear(Visual->AnulCurent()); });
-    connect(Visual, &VisualControl::closeRequested, this, &Form2::unloadSelf);
-    connect(Visual, &VisualControl::commentaryRequested, this, [this] { showCommentary(); });
     connect(cmdComment, &MuvButtons::Click, this, [this] { showCommentary(); });
-    const auto showSearch = [this] {
-        ErrorTrap trap(m.platform());
-        trap([&] { m.windows().show<frmSearch>(); });
-    };
-    connect(Visual, &VisualControl::searchRequested, this, showSearch);
-    connect(cmdSearch, &MuvButtons::Click, this, showSearch);
+    connect(cmdSearch, &MuvButtons::Click, this, &Form2::showSearch);
     connect(Combo1, &QComboBox::activated, this, &Form2::Combo1_Click);
     connect(cmdHelp, &MuvButtons::Click, this, [this] {
         ErrorTrap trap(m.platform());
         trap([&] { m.platform().launchHelp(HelpWindowStyle::Minimized); });
     });
     connect(cmdClose, &MuvButtons::Click, this, &Form2::unloadSelf);
-    m.windows().onActivation(this, &Form2::Form_Activate);
 }
 
 void Form2::Form_Load()
 {
     ErrorTrap trap(m.platform());
     trap([&] { setWindowIcon(ApplicationIcon::icon()); });
-    trap([&] {
-        // The entry itself is made current, so that the text and the list agree.
-        if (m.CalendarVariant == Variant::Universal)
-            Combo1->setCurrentIndex(Combo1->findText(UniversalCaption));
-        else if (m.CalendarVariant == Variant::SUA)
-            Combo1->setCurrentIndex(Combo1->findText(UsaCaption));
-    });
+    trap([&] { showVariant(); });
     // The grid has loaded before this window could hear its year: the line starts from the
     // grid's year, which is today's when today is in the calendar.
     trap([&] {
@@ -150,10 +185,21 @@ void Form2::Form_Load()
     });
 }
 
+// The entry itself is made current, so that the text and the list agree.
+void Form2::showVariant()
+{
+    if (!Combo1)
+        return; // made later, from the variant then
+    if (m.CalendarVariant == Variant::Universal)
+        Combo1->setCurrentIndex(Combo1->findText(UniversalCaption));
+    else if (m.CalendarVariant == Variant::SUA)
+        Combo1->setCurrentIndex(Combo1->findText(UsaCaption));
+}
+
 bool Form2::eventFilter(QObject *watched, QEvent *event)
 {
     // The box holds the keyboard and hands keys to its text directly; either may see Enter.
-    if ((watched == Combo1 || watched == Combo1->lineEdit()) && event->type() == QEvent::KeyPress) {
+    if (Combo1 && (watched == Combo1 || watched == Combo1->lineEdit()) && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent *>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter)
             return true;
@@ -161,10 +207,18 @@ bool Form2::eventFilter(QObject *watched, QEvent *event)
     return QWidget::eventFilter(watched, event);
 }
 
-// The line is narrow for a wide font: it shows its beginning, not where the text ends.
 void Form2::showYear(const QString &year)
 {
-    Text1->setText(YearCaptionPrefix + year);
+    m_yearText = YearCaptionPrefix + year;
+    applyYear();
+}
+
+// The line is narrow for a wide font: it shows its beginning, not where the text ends.
+void Form2::applyYear()
+{
+    if (!Text1)
+        return; // made later, with the text kept
+    Text1->setText(m_yearText);
     Text1->setCursorPosition(0);
 }
 
@@ -203,6 +257,8 @@ void Form2::resizeEvent(QResizeEvent *event)
 
 void Form2::Form_Resize()
 {
+    if (!Combo1)
+        return; // nothing to lay out yet: the first show makes the controls, then sends its resize
     ErrorTrap trap(m.platform());
     trap([&] {
         const QString answer = m.platform().dragFullWindows();
@@ -259,6 +315,12 @@ void Form2::showCommentary()
 {
     ErrorTrap trap(m.platform());
     trap([&] { m.windows().show<Form3>(); });
+}
+
+void Form2::showSearch()
+{
+    ErrorTrap trap(m.platform());
+    trap([&] { m.windows().show<frmSearch>(); });
 }
 
 void Form2::unloadSelf()

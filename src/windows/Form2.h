@@ -12,6 +12,11 @@ class VisualControl;
 
 // The main calendar window: the grid, the calendar variant box, the year line and four picture
 // buttons. Loaded hidden at start-up and shown from the tray.
+//
+// Loading makes the grid, which reads the calendar at once. The buttons, the variant box and
+// the year line are made when the window is first shown (or first asked for): laying out their
+// text would load their fonts before the tray icon is added, for a window that may never be
+// opened. Until then the window keeps the year it would show.
 class Form2 : public QWidget
 {
     Q_OBJECT
@@ -20,9 +25,11 @@ public:
     explicit Form2(Module1 &module);
 
     VisualControl &grid() const { return *Visual; }
-    QComboBox &variantBox() const { return *Combo1; }
-    QLineEdit &yearLine() const { return *Text1; }
-    MuvButtons &button(int index) const { return *m_buttons.at(index); } // 0 Comment .. 3 Close
+    QComboBox &variantBox();
+    QLineEdit &yearLine();
+    MuvButtons &button(int index); // 0 Comment .. 3 Close
+
+    void setVisible(bool visible) override;
 
     void Form_Activate();
     void Combo1_Click();
@@ -34,13 +41,19 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    void createGrid();
+    void connectGrid();
+    void ensureControls();
     void createControls();
     void connectControls();
     void Form_Load();
+    void showVariant();
     void resizeRedrawingContinuously();
     void resizeAtTheEnd();
     void showCommentary();
     void showYear(const QString &year);
+    void applyYear();
+    void showSearch();
     void unloadSelf();
 
     Module1 &m;
@@ -53,4 +66,5 @@ private:
     HoverGroup *m_hover = nullptr;
     QComboBox *Combo1 = nullptr;
     QLineEdit *Text1 = nullptr;
+    QString m_yearText; // what the year line shows, kept while it is not made yet
 };

@@ -1,5 +1,6 @@
 #include "windows/frmAboutReg.h"
 
+#include "artwork/ApplicationIcon.h"
 #include "artwork/Emblem.h"
 #include "controls/DesignFont.h"
 #include "core/ErrorTrap.h"
@@ -33,6 +34,7 @@ void placeCentred(QLabel *label, const QRect &design)
 frmAboutReg::frmAboutReg(Module1 &module) : m(module)
 {
     setWindowTitle(QStringLiteral(" About Korvelle Feastbook"));
+    setWindowIcon(ApplicationIcon::icon());
     // A fixed single border: a title and a close box, neither minimize nor maximize.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
                    | Qt::MSWindowsFixedSizeDialogHint);

@@ -1,5 +1,6 @@
 #include "windows/frmAutori.h"
 
+#include "artwork/ApplicationIcon.h"
 #include "controls/DesignFont.h"
 #include "core/ErrorTrap.h"
 #include "core/Module1.h"
@@ -42,6 +43,7 @@ void placeCentred(QLabel *label, const QRect &design, int boxWidth)
 
 frmAutori::frmAutori(Module1 &module) : m(module)
 {
+    setWindowIcon(ApplicationIcon::icon());
     // A box with a dialog border but no title bar: the frame is drawn by the window itself.
     setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
     setFrameStyle(QFrame::Panel | QFrame::Raised);

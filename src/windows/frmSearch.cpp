@@ -1,5 +1,6 @@
 #include "windows/frmSearch.h"
 
+#include "artwork/ApplicationIcon.h"
 #include "controls/DesignFont.h"
 #include "controls/HoverGroup.h"
 #include "controls/MuvButtons.h"
@@ -68,6 +69,7 @@ void walkEveryRow(Module1 &m, const std::function<void(const CalendarCursor &)> 
 frmSearch::frmSearch(Module1 &module) : m(module)
 {
     setWindowTitle(QStringLiteral("Search"));
+    setWindowIcon(ApplicationIcon::icon());
     // A fixed dialog border: a title and a close box, no sizing, no minimize or maximize box.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
                    | Qt::MSWindowsFixedSizeDialogHint);
