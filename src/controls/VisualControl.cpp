@@ -19,6 +19,7 @@
 namespace {
 
 // Design geometry, in twips.
+constexpr int GridWidth = 6870;
 constexpr int GridHeight = 7035;
 constexpr int CellLeft = 60;
 constexpr int CellTop = 60;
@@ -61,7 +62,7 @@ VisualControl::VisualControl(Module1 &module, QWidget *parent)
     setAccessibleDescription(QStringLiteral(
         "21 days of the liturgical calendar; arrows, Page Up, Page Down, Home and End move the selection"));
     setFixedHeight(Twips::px(GridHeight));
-    resize(Twips::px(6870), Twips::px(GridHeight));
+    resize(Twips::px(GridWidth), Twips::px(GridHeight));
 
     VScroll1->setRange(1, 1441);
     VScroll1->setSingleStep(1);
@@ -91,7 +92,7 @@ void VisualControl::createCells()
     for (int k = 1; k <= CellCount; ++k) {
         auto *cell = new CimpData(m_platform, this);
         CimpData1[k] = cell;
-        cell->setGeometry(Twips::px(CellLeft), Twips::px(cellTopTwips(k)), Twips::px(6870 - CellWidthMargin),
+        cell->setGeometry(Twips::px(CellLeft), Twips::px(cellTopTwips(k)), Twips::px(GridWidth - CellWidthMargin),
                           Twips::px(CellHeight));
         connect(cell, &CimpData::Click, this, [this, k] { cellClick(k); });
         connect(cell, &CimpData::DblClick, this, &VisualControl::commentaryRequested);
