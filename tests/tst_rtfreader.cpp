@@ -139,10 +139,12 @@ private slots:
         QVERIFY(!document.isUndoAvailable() && document.isUndoRedoEnabled() && !document.isModified());
     }
 
-    void charFormat_data()
+    // The character format of the marker's first character and the format of its paragraph; a
+    // marker "\n" looks at the paragraph after the first break.
+    void formats_data()
     {
         QTest::addColumn<QString>("input");
-        QTest::addColumn<QString>("marker"); // the first character of this text is looked at
+        QTest::addColumn<QString>("marker");
         QTest::addColumn<int>("property");
         QTest::addColumn<QVariant>("expected"); // invalid: the property is not set
 
@@ -154,27 +156,40 @@ private slots:
             QTest::newRow(name) << fonts + QString::fromUtf8(body) + u'}' << QString::fromUtf8(marker) << property
                                 << value;
         };
-        row("bold", "a\\b B\\b0 c", "B", QTextFormat::FontWeight, int(QFont::Bold));
-        row("bold off", "\\b a\\b0 C", "C", QTextFormat::FontWeight, QVariant());
-        row("bold ends with group", "{\\b a}C", "C", QTextFormat::FontWeight, QVariant());
-        row("italic", "\\i I", "I", QTextFormat::FontItalic, true);
-        row("underline", "\\ul U\\ulnone x", "U", QTextFormat::TextUnderlineStyle,
-            int(QTextCharFormat::SingleUnderline));
-        row("ulnone", "\\ul u\\ulnone X", "X", QTextFormat::TextUnderlineStyle, QVariant());
-        row("plain", "\\b\\i\\fs40\\f0 a\\plain P", "P", QTextFormat::FontWeight, QVariant());
-        row("plain keeps default font", "\\f0 a\\plain P", "P", QTextFormat::FontFamilies, QStringList{"Arial"});
-        row("size in half-points", "\\fs28 A", "A", QTextFormat::FontPointSize, 14.0);
-        row("size clamped", "\\fs2000000000 A", "A", QTextFormat::FontPointSize, 1638.0);
-        row("font", "\\f0 T", "T", QTextFormat::FontFamilies, QStringList{"Times New Roman"});
-        row("unknown font", "\\f9 T", "T", QTextFormat::FontFamilies, QVariant());
-        row("colour", "\\cf1 R", "R", QTextFormat::ForegroundBrush, QBrush(QColor(128, 0, 0)));
-        row("auto colour", "\\cf1 r\\cf0 A", "A", QTextFormat::ForegroundBrush, QVariant());
-        row("colour out of range", "\\cf77 A", "A", QTextFormat::ForegroundBrush, QVariant());
-        row("highlight", "\\highlight2 H", "H", QTextFormat::BackgroundBrush, QBrush(QColor(0, 0, 255)));
-        row("fallback keeps format", "\\b\\u8364?E", "\u20AC", QTextFormat::FontWeight, int(QFont::Bold));
+        const QVariant centre(int(Qt::AlignHCenter));
+        // clang-format off
+        row("bold",                     "a\\b B\\b0 c",               "B",      QTextFormat::FontWeight, int(QFont::Bold));
+        row("bold off",                 "\\b a\\b0 C",                "C",      QTextFormat::FontWeight, QVariant());
+        row("bold ends with group",     "{\\b a}C",                   "C",      QTextFormat::FontWeight, QVariant());
+        row("italic",                   "\\i I",                      "I",      QTextFormat::FontItalic, true);
+        row("underline",                "\\ul U\\ulnone x",           "U",      QTextFormat::TextUnderlineStyle, int(QTextCharFormat::SingleUnderline));
+        row("ulnone",                   "\\ul u\\ulnone X",           "X",      QTextFormat::TextUnderlineStyle, QVariant());
+        row("plain",                    "\\b\\i\\fs40\\f0 a\\plain P", "P",     QTextFormat::FontWeight, QVariant());
+        row("plain keeps default font", "\\f0 a\\plain P",            "P",      QTextFormat::FontFamilies, QStringList{"Arial"});
+        row("size in half-points",      "\\fs28 A",                   "A",      QTextFormat::FontPointSize, 14.0);
+        row("size clamped",             "\\fs2000000000 A",           "A",      QTextFormat::FontPointSize, 1638.0);
+        row("font",                     "\\f0 T",                     "T",      QTextFormat::FontFamilies, QStringList{"Times New Roman"});
+        row("unknown font",             "\\f9 T",                     "T",      QTextFormat::FontFamilies, QVariant());
+        row("colour",                   "\\cf1 R",                    "R",      QTextFormat::ForegroundBrush, QBrush(QColor(128, 0, 0)));
+        row("auto colour",              "\\cf1 r\\cf0 A",             "A",      QTextFormat::ForegroundBrush, QVariant());
+        row("colour out of range",      "\\cf77 A",                   "A",      QTextFormat::ForegroundBrush, QVariant());
+        row("highlight",                "\\highlight2 H",             "H",      QTextFormat::BackgroundBrush, QBrush(QColor(0, 0, 255)));
+        row("fallback keeps format",    "\\b\\u8364?E",               "\u20AC", QTextFormat::FontWeight, int(QFont::Bold));
+        row("centre",                   "\\qc a\\par",                "a",      QTextFormat::BlockAlignment, centre);
+        row("left",                     "\\qc a\\par\\ql b",          "b",      QTextFormat::BlockAlignment, int(Qt::AlignLeft));
+        row("pard resets",              "\\qc a\\par\\pard b",        "b",      QTextFormat::BlockAlignment, QVariant());
+        row("group restores",           "{\\qc a\\par}b",             "b",      QTextFormat::BlockAlignment, QVariant());
+        row("last \\qc wins",           "\\qr a\\qc\\par",            "a",      QTextFormat::BlockAlignment, centre);
+        row("empty paragraph",          "a\\par\\qc\\par b",          "\n",     QTextFormat::BlockAlignment, centre);
+        row("left indent",              "\\li720 a",                  "a",      QTextFormat::BlockLeftMargin, 48.0);
+        row("hanging indent",           "\\li720\\fi-360 a",          "a",      QTextFormat::TextIndent, -24.0);
+        row("hang stops at margin",     "\\li150\\fi-3000 a",         "a",      QTextFormat::TextIndent, -10.0);
+        row("indent clamped",           "\\li99999999999 a",          "a",      QTextFormat::BlockLeftMargin, 2112.0);
+        row("right to left",            "\\rtlpar a",                 "a",      QTextFormat::LayoutDirection, int(Qt::RightToLeft));
+        // clang-format on
     }
 
-    void charFormat()
+    void formats()
     {
         QFETCH(QString, input);
         QFETCH(QString, marker);
@@ -182,53 +197,14 @@ private slots:
         QFETCH(QVariant, expected);
         QTextDocument document;
         RtfReader::read(input, document);
-        QVERIFY2(textOf(document).contains(marker), qPrintable(textOf(document)));
-        const QTextCharFormat format = formatAt(document, marker);
+        const int at = textOf(document).indexOf(marker);
+        QVERIFY2(at >= 0, qPrintable(textOf(document)));
+        QTextCursor cursor(&document);
+        cursor.setPosition(at + 1); // the format of the character before the cursor, and its paragraph
+        const QTextCharFormat chars = cursor.charFormat();
+        const QTextFormat format = chars.hasProperty(property) ? QTextFormat(chars) : cursor.blockFormat();
         if (!expected.isValid())
             QVERIFY2(!format.hasProperty(property), qPrintable(format.property(property).toString()));
-        else
-            QCOMPARE(format.property(property), expected);
-    }
-
-    void blockFormat_data()
-    {
-        QTest::addColumn<QString>("input");
-        QTest::addColumn<int>("block");
-        QTest::addColumn<int>("property");
-        QTest::addColumn<QVariant>("expected"); // invalid: the property is not set
-
-        const auto row = [](const char *name, const char *body, int block, QTextFormat::Property property,
-                            const QVariant &value) {
-            QTest::newRow(name) << rtf(body) << block << int(property) << value;
-        };
-        const QVariant centre(int(Qt::AlignHCenter));
-        // clang-format off
-        row("centre",                "\\qc a\\par",            0, QTextFormat::BlockAlignment,  centre);
-        row("left",                  "\\qc a\\par\\ql b",       1, QTextFormat::BlockAlignment,  int(Qt::AlignLeft));
-        row("pard resets",           "\\qc a\\par\\pard b",     1, QTextFormat::BlockAlignment,  QVariant());
-        row("group restores",        "{\\qc a\\par}b",         1, QTextFormat::BlockAlignment,  QVariant());
-        row("last \\qc wins",        "\\qr a\\qc\\par",         0, QTextFormat::BlockAlignment,  centre);
-        row("left indent",           "\\li720 a",              0, QTextFormat::BlockLeftMargin, 48.0);
-        row("hanging indent",        "\\li720\\fi-360 a",       0, QTextFormat::TextIndent,      -24.0);
-        row("hang stops at margin",  "\\li150\\fi-3000 a",      0, QTextFormat::TextIndent,      -10.0);
-        row("indent clamped",        "\\li99999999999 a",      0, QTextFormat::BlockLeftMargin, 2112.0);
-        row("right to left",         "\\rtlpar a",             0, QTextFormat::LayoutDirection, int(Qt::RightToLeft));
-        row("empty paragraph",       "a\\par\\qc\\par b",       1, QTextFormat::BlockAlignment,  centre);
-        // clang-format on
-    }
-
-    void blockFormat()
-    {
-        QFETCH(QString, input);
-        QFETCH(int, block);
-        QFETCH(int, property);
-        QFETCH(QVariant, expected);
-        QTextDocument document;
-        RtfReader::read(input, document);
-        QVERIFY(block < document.blockCount());
-        const QTextBlockFormat format = document.findBlockByNumber(block).blockFormat();
-        if (!expected.isValid())
-            QVERIFY(!format.hasProperty(property));
         else
             QCOMPARE(format.property(property), expected);
     }
