@@ -194,14 +194,12 @@ void TestCalendarLookup::calendarOfTheUserIsOnlyRead_data()
     QTest::addColumn<QString>("advised"); // where the advice writes a new calendar
     QTest::addColumn<bool>("replacing");
 
-    QTest::newRow("in the current folder") << "current"
-                                           << "current" << true;
-    QTest::newRow("in the data folder, put there by the user") << "home"
-                                                               << "home" << true;
-    QTest::newRow("put in place of the computed one") << "replaced"
-                                                      << "home" << true;
-    QTest::newRow("installed for every user") << "share-1"
-                                              << "home" << false;
+    // clang-format off
+    QTest::newRow("in the current folder")                     << "current"  << "current" << true;
+    QTest::newRow("in the data folder, put there by the user") << "home"     << "home"    << true;
+    QTest::newRow("put in place of the computed one")          << "replaced" << "home"    << true;
+    QTest::newRow("installed for every user")                  << "share-1"  << "home"    << false;
+    // clang-format on
 }
 
 // A calendar of 2000-2003 that the program did not compute, read in 2005: one message says
