@@ -2,9 +2,10 @@
 
 #include <QDeadlineTimer>
 #include <QDir>
-#include <QLocalSocket>
+#include <QFile>
 #include <QThread>
 #include <QTimer>
+#include <functional>
 
 #ifdef Q_OS_UNIX
 #include <unistd.h>
@@ -35,6 +36,47 @@ QString filePath(const QString &runtimeFolder, const QString &suffix)
     return QDir(runtimeFolder).filePath(QStringLiteral("org.feastbook.Feastbook.%1").arg(userName()) + suffix);
 }
 
+// One asking copy: its line is read as it comes, and it is not waited for longer than a
+// hand-over may take.
+class Request : public QObject
+{
+public:
+    Request(LocalSocket socket, std::function<void()> onShow, QObject *parent)
+        : QObject(parent), m_socket(std::move(socket)), m_notifier(m_socket.fd(), QSocketNotifier::Read),
+          m_onShow(std::move(onShow))
+    {
+        connect(&m_notifier, &QSocketNotifier::activated, this, &Request::read);
+        QTimer::singleShot(HandOverMs, this, &Request::finish);
+    }
+
+private:
+    void read()
+    {
+        bool closed = false;
+        m_line += m_socket.readAvailable(MaxRequest + 1 - int(m_line.size()), closed);
+        if (m_line.contains('\n')) {
+            if (m_line == ShowRequest) {
+                m_onShow();
+                m_socket.writeAll(Answer, QDeadlineTimer(HandOverMs));
+            }
+            finish();
+        } else if (closed || m_line.size() > MaxRequest) {
+            finish();
+        }
+    }
+
+    void finish()
+    {
+        m_notifier.setEnabled(false);
+        deleteLater();
+    }
+
+    LocalSocket m_socket;
+    QSocketNotifier m_notifier; // declared after the socket: goes first
+    QByteArray m_line;
+    std::function<void()> m_onShow;
+};
+
 } // namespace
 
 SingleInstance::SingleInstance(const QString &runtimeFolder, QObject *parent)
@@ -42,10 +84,16 @@ SingleInstance::SingleInstance(const QString &runtimeFolder, QObject *parent)
 {
     // Held for as long as the copy runs: the lock is stale only when its process has gone.
     m_lock.setStaleLockTime(0);
-    connect(&m_server, &QLocalServer::newConnection, this, [this] {
-        while (QLocalSocket *socket = m_server.nextPendingConnection())
-            serve(socket);
-    });
+}
+
+// The socket goes with the copy that listened on it, so that nothing is left to connect to.
+SingleInstance::~SingleInstance()
+{
+    if (!m_listener.isValid())
+        return;
+    m_listening.reset();
+    m_listener = LocalSocket();
+    QFile::remove(m_socketPath);
 }
 
 QString SingleInstance::socketPath(const QString &runtimeFolder)
@@ -81,52 +129,35 @@ qint64 SingleInstance::runningProcess() const
 
 void SingleInstance::listen()
 {
-    // With the lock free nobody listens: a socket left here is a crashed copy's.
-    QLocalServer::removeServer(m_socketPath);
-    m_server.setSocketOptions(QLocalServer::UserAccessOption);
-    if (!m_server.listen(m_socketPath))
+    // With the lock free nobody listens: a socket left here is a crashed copy's, and is replaced.
+    QString error;
+    m_listener = LocalSocket::listen(m_socketPath, error);
+    if (!m_listener.isValid()) {
         qWarning("Feastbook cannot listen on %s (%s): a second start cannot find this copy.", qPrintable(m_socketPath),
-                 qPrintable(m_server.errorString()));
+                 qPrintable(error));
+        return;
+    }
+    m_listening = std::make_unique<QSocketNotifier>(m_listener.fd(), QSocketNotifier::Read);
+    connect(m_listening.get(), &QSocketNotifier::activated, this, &SingleInstance::acceptWaiting);
 }
 
-void SingleInstance::serve(QLocalSocket *socket)
+void SingleInstance::acceptWaiting()
 {
-    connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-    // A client that says nothing is not kept waiting for.
-    QTimer::singleShot(HandOverMs, socket, [socket] { socket->abort(); });
-    connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
-        if (!socket->canReadLine()) {
-            if (socket->bytesAvailable() > MaxRequest)
-                socket->abort();
-            return;
-        }
-        if (socket->readLine(MaxRequest + 1) == ShowRequest) {
-            emit secondStart();
-            socket->write(Answer);
-            socket->flush();
-        }
-        socket->disconnectFromServer();
-    });
+    for (LocalSocket asking = m_listener.accept(); asking.isValid(); asking = m_listener.accept())
+        new Request(
+            std::move(asking), [this] { emit secondStart(); }, this);
 }
 
 // The running copy takes the lock a moment before it listens, so the socket may not be there yet.
 bool SingleInstance::handOver()
 {
     const QDeadlineTimer deadline(HandOverMs);
-    QLocalSocket socket;
-    for (;;) {
-        socket.connectToServer(m_socketPath);
-        if (socket.waitForConnected(int(deadline.remainingTime())))
-            break;
+    LocalSocket socket = LocalSocket::connectTo(m_socketPath);
+    while (!socket.isValid()) {
         if (deadline.hasExpired())
             return false;
         QThread::msleep(RetryMs);
+        socket = LocalSocket::connectTo(m_socketPath);
     }
-    socket.write(ShowRequest);
-    if (!socket.waitForBytesWritten(int(deadline.remainingTime())))
-        return false;
-    QByteArray answer;
-    while (!answer.contains('\n') && socket.waitForReadyRead(int(deadline.remainingTime())))
-        answer += socket.readAll();
-    return answer == Answer;
+    return socket.writeAll(ShowRequest, deadline) && socket.readLine(MaxRequest, deadline) == Answer;
 }

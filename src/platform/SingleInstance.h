@@ -1,11 +1,12 @@
 #pragma once
 
-#include <QLocalServer>
+#include "platform/LocalSocket.h"
+
 #include <QLockFile>
 #include <QObject>
+#include <QSocketNotifier>
 #include <QString>
-
-class QLocalSocket;
+#include <memory>
 
 // One running copy for each user. The running copy holds a lock file in the user's runtime
 // folder and listens on a local socket beside it; a later start finds the lock held and asks,
@@ -23,6 +24,7 @@ public:
     };
 
     explicit SingleInstance(const QString &runtimeFolder, QObject *parent = nullptr);
+    ~SingleInstance() override;
 
     Start claim();
 
@@ -39,9 +41,10 @@ signals:
 private:
     void listen();
     bool handOver();
-    void serve(QLocalSocket *socket);
+    void acceptWaiting();
 
     QString m_socketPath;
     QLockFile m_lock;
-    QLocalServer m_server;
+    LocalSocket m_listener;
+    std::unique_ptr<QSocketNotifier> m_listening; // goes before the socket it watches
 };
