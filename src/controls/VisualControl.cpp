@@ -166,8 +166,9 @@ void VisualControl::LoadGrid()
     update();
 }
 
-// One pass over the table into the rows the grid holds. The first damaged value is reported
-// once in the run, the colour codes that cannot colour anything once per load.
+// The rows the grid holds, from start-up's pass over the table or from one of our own. The first
+// damaged value is reported once in the run, the colour codes that cannot colour anything once
+// per load.
 void VisualControl::readTable()
 {
     const int held = rows();

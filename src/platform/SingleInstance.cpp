@@ -7,9 +7,7 @@
 #include <QTimer>
 #include <functional>
 
-#ifdef Q_OS_UNIX
 #include <unistd.h>
-#endif
 
 namespace {
 
@@ -21,11 +19,7 @@ constexpr int RetryMs = 50;
 
 QString userName()
 {
-#ifdef Q_OS_UNIX
     return QString::number(::getuid());
-#else
-    return qEnvironmentVariable("USERNAME");
-#endif
 }
 
 // Named after the user as well: a runtime folder may be shared when the session sets none.
